@@ -1,0 +1,28 @@
+// The history table: one counter per (from-square, to-square), raised by depth squared whenever
+// a quiet move causes a cutoff, and aged between searches so that old successes fade.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "rules/chess_move.h"
+
+class CHESS_MOVE_HISTORY {
+  public:
+    static int32_t index(const CHESS_MOVE& m) { return (m.src - 1) * 64 + m.dst; }
+
+    int32_t value(const CHESS_MOVE& m) const { return counters_[index(m)]; }
+    void add(const CHESS_MOVE& m, int32_t depth) {
+        counters_[index(m)] = static_cast<int32_t>(static_cast<uint32_t>(counters_[index(m)]) +
+                                                   static_cast<uint32_t>(depth * depth));
+    }
+    void clear() { counters_.fill(0); }
+    void age() {
+        for (int32_t& counter : counters_) {
+            counter /= 256;
+        }
+    }
+
+  private:
+    std::array<int32_t, 4097> counters_{};  // index 1..4096
+};

@@ -1,0 +1,126 @@
+// The board: 64 squares, the side to move, the king squares, and six sums kept up to date by
+// every change of a square (material per side, middle-game and endgame positional scores, and
+// the two hash sums). After every public operation the sums and king squares agree with the
+// squares exactly as if recomputed from scratch; `is_consistent` checks that in tests.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "rules/chess_board_tables.h"
+#include "rules/chess_constants.h"
+#include "rules/chess_state.h"
+
+class CHESS_POSITION : public CHESS_GENERAL_CONSTANTS,
+                       public CHESS_SQUARE_CONSTANTS,
+                       public CHESS_PIECE_CONSTANTS {
+  public:
+    static constexpr int32_t white_to_move_key = 234196800;
+    static constexpr int32_t black_to_move_lock = 135999901;
+
+    CHESS_STATE state;
+    int32_t side_to_move = white;
+    int32_t white_king = 0;
+    int32_t black_king = 0;
+    int32_t material_white = 0;
+    int32_t material_black = 0;
+    int32_t position_score = 0;
+    int32_t position_endgame_score = 0;
+    int32_t hkey = 0;
+    int32_t hlock_key = 0;
+
+    CHESS_POSITION() : tables_(&CHESS_BOARD_TABLES::instance()) {}
+
+    bool operator==(const CHESS_POSITION& other) const;
+
+    void clear();
+    // The standard starting position, White to move, all castling rights.
+    void set_initial_position();
+
+    int32_t item(int32_t s) const { return area_[s]; }
+    bool is_occupied(int32_t s) const { return area_[s] != empty; }
+    int32_t kind_at(int32_t s) const { return area_[s] == empty ? 0 : kind_of(area_[s]); }
+
+    void put_piece(int32_t s, int32_t piece) {
+        area_[s] = piece;
+        add_contributions(s, piece, +1);
+        if (piece == CHESS_PIECE_CONSTANTS::white_king) {
+            white_king = s;
+        } else if (piece == CHESS_PIECE_CONSTANTS::black_king) {
+            black_king = s;
+        }
+    }
+    void remove_piece(int32_t s) {
+        add_contributions(s, area_[s], -1);
+        area_[s] = empty;
+        if (s == white_king) {
+            white_king = 0;
+        } else if (s == black_king) {
+            black_king = 0;
+        }
+    }
+    void switch_side() { side_to_move = opponent(side_to_move); }
+
+    bool is_attacked(int32_t s, int32_t attacking_side) const {
+        return tables_->attack_paths(s, attacking_side).attacked_by(*this, attacking_side);
+    }
+    int32_t king_square(int32_t side) const { return side == white ? white_king : black_king; }
+    // A side without a king (only in hand-made positions) is never in check.
+    bool in_check(int32_t side) const {
+        const int32_t s = king_square(side);
+        return s != no_square && is_attacked(s, opponent(side));
+    }
+    bool is_endgame() const { return material_white + material_black < endgame_material; }
+    int32_t evaluate() const {
+        return material_white - material_black +
+               (is_endgame() ? position_endgame_score : position_score);
+    }
+
+    int32_t key_extra() const {
+        return wrap_add(state.hash(), side_to_move == white ? white_to_move_key : 0);
+    }
+    int32_t lock_extra() const {
+        return wrap_add(state.hash(), side_to_move == black ? black_to_move_lock : 0);
+    }
+    int32_t full_key() const { return wrap_add(hkey, key_extra()); }
+    int32_t full_lock() const { return wrap_add(hlock_key, lock_extra()); }
+
+    void copy_state(const CHESS_STATE& other) { state = other; }
+    void add_hash(int32_t d1, int32_t d2) {
+        hkey = wrap_add(hkey, d1);
+        hlock_key = wrap_add(hlock_key, d2);
+    }
+    // Adds (sign +1) or subtracts (sign -1) the material and positional contributions of a
+    // piece on s, without touching the square or the hash sums.
+    void add_scores(int32_t s, int32_t piece, int32_t sign) {
+        const CHESS_MOVE_SQUARE& entry = tables_->move_square(s, piece);
+        if (piece < 7) {
+            material_white += sign * value(piece);
+            position_score += sign * entry.score;
+            position_endgame_score += sign * entry.score_endgame;
+        } else {
+            material_black += sign * value(piece - 6);
+            position_score -= sign * entry.score;
+            position_endgame_score -= sign * entry.score_endgame;
+        }
+    }
+
+    const CHESS_BOARD_TABLES& tables() const { return *tables_; }
+    // Recomputes every sum and king square from the squares and compares.
+    bool is_consistent() const;
+
+    static int32_t wrap_add(int32_t a, int32_t b) {
+        return static_cast<int32_t>(static_cast<uint32_t>(a) + static_cast<uint32_t>(b));
+    }
+
+  private:
+    void add_contributions(int32_t s, int32_t piece, int32_t sign) {
+        const CHESS_MOVE_SQUARE& entry = tables_->move_square(s, piece);
+        add_hash(sign * entry.hash_val, sign * entry.hash_lock_val);
+        add_scores(s, piece, sign);
+    }
+
+    const CHESS_BOARD_TABLES* tables_;
+    // Indexed by square; entry 0 stands for no square and stays empty.
+    std::array<int32_t, 65> area_{};
+};
