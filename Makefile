@@ -10,7 +10,7 @@ PACKAGES := $(shell grep -v '^\#' tools/debian-packages.txt)
 .PHONY: run test setup build build-asan test-release test-asan install bench format clean
 
 run: build
-	$(BUILD_DIR)/tools/velmora-engine perft 5
+	$(BUILD_DIR)/bin/velmora-engine perft 5
 
 test: test-release test-asan
 
@@ -37,7 +37,7 @@ test-asan: build-asan
 	ctest --test-dir $(ASAN_DIR) --output-on-failure -j $(JOBS)
 
 bench: build
-	$(BUILD_DIR)/tools/velmora-engine perft 6
+	$(BUILD_DIR)/bin/velmora-engine perft 6
 
 format:
 	find src tools tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
