@@ -8,6 +8,7 @@
 #include "rules/chess_position.h"
 
 #include <gtest/gtest.h>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -47,4 +48,34 @@ inline std::vector<std::string> describe(const std::vector<CHESS_MOVE>& moves) {
 // Square number from a name such as "e4".
 inline int32_t sq(const char* name) {
     return CHESS_SQUARE_CONSTANTS::square(name[0] - 'a' + 1, name[1] - '0');
+}
+
+struct PLACED_PIECE {
+    const char* square;
+    int32_t piece;
+};
+
+// A board holding exactly the given pieces, with no castling rights, side to move as given.
+inline CHESS_POSITION board_with(std::initializer_list<PLACED_PIECE> pieces, int32_t side = 1) {
+    CHESS_POSITION board;
+    board.clear();
+    for (const PLACED_PIECE& p : pieces) {
+        board.put_piece(sq(p.square), p.piece);
+    }
+    board.side_to_move = side;
+    board.state.white_kingside = board.state.white_queenside = false;
+    board.state.black_kingside = board.state.black_queenside = false;
+    return board;
+}
+
+// The moves of one piece, in the order the generator returns them.
+inline std::vector<std::string> moves_from(CHESS_POSITION& board, const char* square) {
+    CHESS_MOVGEN generator;
+    std::vector<std::string> texts;
+    for (const CHESS_MOVE& m : returned_moves(generator, board)) {
+        if (m.src == sq(square)) {
+            texts.push_back(m.uci_text());
+        }
+    }
+    return texts;
 }
