@@ -1,8 +1,8 @@
 #include "rules/chess_board_tables.h"
 
-#include <cstdlib>
-
 #include "rules/kwo_random.h"
+
+#include <cstdlib>
 
 namespace {
 
@@ -18,7 +18,9 @@ constexpr STEP north_east{+1, +1}, north_west{+1, -1}, south_east{-1, +1}, south
 
 using SQ = CHESS_SQUARE_CONSTANTS;
 
-bool on_board(int32_t file, int32_t rank) { return SQ::is_valid_file(file) && SQ::is_valid_rank(rank); }
+bool on_board(int32_t file, int32_t rank) {
+    return SQ::is_valid_file(file) && SQ::is_valid_rank(rank);
+}
 
 CHESS_PATH empty_path(KIND kind) {
     CHESS_PATH path;
@@ -61,8 +63,8 @@ CHESS_PATH knight_path(int32_t origin) {
 }
 
 CHESS_PATH king_path(int32_t origin) {
-    static constexpr STEP steps[] = {{-1, -1}, {-1, 0}, {-1, +1}, {0, -1},
-                                     {0, +1},  {+1, -1}, {+1, 0}, {+1, +1}};
+    static constexpr STEP steps[] = {{-1, -1}, {-1, 0},  {-1, +1}, {0, -1},
+                                     {0, +1},  {+1, -1}, {+1, 0},  {+1, +1}};
     return targets(origin, KIND::king, steps);
 }
 
@@ -78,7 +80,9 @@ CHESS_PATH castle_path(int32_t origin) {
     return path;
 }
 
-int32_t forward(int32_t side) { return side == CHESS_GENERAL_CONSTANTS::white ? +1 : -1; }
+int32_t forward(int32_t side) {
+    return side == CHESS_GENERAL_CONSTANTS::white ? +1 : -1;
+}
 
 CHESS_PATH pawn_steps(int32_t origin, int32_t side) {
     CHESS_PATH path;
@@ -145,49 +149,50 @@ using TABLE = std::array<int32_t, 64>;
 
 constexpr TABLE zero_table{};
 
-constexpr TABLE pawn_middle{
-    0, 0,  0,  0,   0,   0,  0,  0,  5, 10, 15, 20,  20,  15, 10, 5,
-    4, 8,  12, 16,  16,  12, 8,  4,  3, 6,  9,  12,  12,  9,  6,  3,
-    2, 4,  6,  8,   8,   6,  4,  2,  1, 2,  3,  -10, -10, 3,  2,  1,
-    0, 0,  0,  -40, -40, 0,  0,  0,  0, 0,  0,  0,   0,   0,  0,  0};
+constexpr TABLE pawn_middle{0, 0, 0,  0,   0,   0,  0, 0, 5, 10, 15, 20,  20,  15, 10, 5,
+                            4, 8, 12, 16,  16,  12, 8, 4, 3, 6,  9,  12,  12,  9,  6,  3,
+                            2, 4, 6,  8,   8,   6,  4, 2, 1, 2,  3,  -10, -10, 3,  2,  1,
+                            0, 0, 0,  -40, -40, 0,  0, 0, 0, 0,  0,  0,   0,   0,  0,  0};
 
-constexpr TABLE pawn_end{
-    0,  0,  0,  0,   0,   0,  0,  0,  15, 15, 15, 20,  20,  15, 15, 15,
-    12, 12, 12, 16,  16,  12, 12, 12, 10, 10, 10, 12,  12,  10, 10, 10,
-    6,  6,  6,  8,   8,   6,  6,  6,  5,  5,  5,  -10, -10, 5,  5,  5,
-    5,  5,  5,  -40, -40, 5,  5,  5,  0,  0,  0,  0,   0,   0,  0,  0};
+constexpr TABLE pawn_end{0,  0,  0,  0,   0,   0,  0,  0,  15, 15, 15, 20,  20,  15, 15, 15,
+                         12, 12, 12, 16,  16,  12, 12, 12, 10, 10, 10, 12,  12,  10, 10, 10,
+                         6,  6,  6,  8,   8,   6,  6,  6,  5,  5,  5,  -10, -10, 5,  5,  5,
+                         5,  5,  5,  -40, -40, 5,  5,  5,  0,  0,  0,  0,   0,   0,  0,  0};
 
-constexpr TABLE knight_middle{
-    -10, -10, -10, -10, -10, -10, -10, -10, -10, 0,   0,   0,   0,   0,   0,   -10,
-    -10, 0,   5,   5,   5,   5,   0,   -10, -10, 0,   5,   10,  10,  5,   0,   -10,
-    -10, 0,   5,   10,  10,  5,   0,   -10, -10, 0,   5,   5,   5,   5,   0,   -10,
-    -10, 0,   0,   0,   0,   0,   0,   -10, -10, -30, -10, -10, -10, -10, -30, -10};
+constexpr TABLE knight_middle{-10, -10, -10, -10, -10, -10, -10, -10, -10, 0,   0,   0,   0,
+                              0,   0,   -10, -10, 0,   5,   5,   5,   5,   0,   -10, -10, 0,
+                              5,   10,  10,  5,   0,   -10, -10, 0,   5,   10,  10,  5,   0,
+                              -10, -10, 0,   5,   5,   5,   5,   0,   -10, -10, 0,   0,   0,
+                              0,   0,   0,   -10, -10, -30, -10, -10, -10, -10, -30, -10};
 
-constexpr TABLE bishop_middle{
-    -10, -10, -10, -10, -10, -10, -10, -10, -10, 0,   0,   0,   0,   0,   0,   -10,
-    -10, 0,   5,   5,   5,   5,   0,   -10, -10, 0,   5,   10,  10,  5,   0,   -10,
-    -10, 0,   5,   10,  10,  5,   0,   -10, -10, 0,   5,   5,   5,   5,   0,   -10,
-    -10, 0,   0,   0,   0,   0,   0,   -10, -10, -10, -20, -10, -10, -20, -10, -10};
+constexpr TABLE bishop_middle{-10, -10, -10, -10, -10, -10, -10, -10, -10, 0,   0,   0,   0,
+                              0,   0,   -10, -10, 0,   5,   5,   5,   5,   0,   -10, -10, 0,
+                              5,   10,  10,  5,   0,   -10, -10, 0,   5,   10,  10,  5,   0,
+                              -10, -10, 0,   5,   5,   5,   5,   0,   -10, -10, 0,   0,   0,
+                              0,   0,   0,   -10, -10, -10, -20, -10, -10, -20, -10, -10};
 
-constexpr TABLE king_middle{
-    -40, -40, -40, -40, -40, -40, -40, -40, -40, -40, -40, -40, -40, -40, -40, -40,
-    -40, -40, -40, -40, -40, -40, -40, -40, -40, -40, -40, -40, -40, -40, -40, -40,
-    -40, -40, -40, -40, -40, -40, -40, -40, -40, -40, -40, -40, -40, -40, -40, -40,
-    -20, -20, -20, -20, -20, -20, -20, -20, 0,   20,  40,  -20, 0,   -20, 40,  20};
+constexpr TABLE king_middle{-40, -40, -40, -40, -40, -40, -40, -40, -40, -40, -40, -40, -40,
+                            -40, -40, -40, -40, -40, -40, -40, -40, -40, -40, -40, -40, -40,
+                            -40, -40, -40, -40, -40, -40, -40, -40, -40, -40, -40, -40, -40,
+                            -40, -40, -40, -40, -40, -40, -40, -40, -40, -20, -20, -20, -20,
+                            -20, -20, -20, -20, 0,   20,  40,  -20, 0,   -20, 40,  20};
 
-constexpr TABLE king_end{
-    0,  10, 20, 30, 30, 20, 10, 0,  10, 20, 30, 40, 40, 30, 20, 10,
-    20, 30, 40, 50, 50, 40, 30, 20, 30, 40, 50, 60, 60, 50, 40, 30,
-    30, 40, 50, 60, 60, 50, 40, 30, 20, 30, 40, 50, 50, 40, 30, 20,
-    10, 20, 30, 40, 40, 30, 20, 10, 0,  10, 20, 30, 30, 20, 10, 0};
+constexpr TABLE king_end{0,  10, 20, 30, 30, 20, 10, 0,  10, 20, 30, 40, 40, 30, 20, 10,
+                         20, 30, 40, 50, 50, 40, 30, 20, 30, 40, 50, 60, 60, 50, 40, 30,
+                         30, 40, 50, 60, 60, 50, 40, 30, 20, 30, 40, 50, 50, 40, 30, 20,
+                         10, 20, 30, 40, 40, 30, 20, 10, 0,  10, 20, 30, 30, 20, 10, 0};
 
 // The printed value for square s read with s as a print-order index (a8 first): this is the
 // value of the mirrored square, which is what a black piece on s takes.
-int32_t printed_at_index(const TABLE& table, int32_t s) { return table[s - 1]; }
+int32_t printed_at_index(const TABLE& table, int32_t s) {
+    return table[s - 1];
+}
 
-int32_t mirror(int32_t s) { return SQ::square(SQ::file(s), 9 - SQ::rank(s)); }
+int32_t mirror(int32_t s) {
+    return SQ::square(SQ::file(s), 9 - SQ::rank(s));
+}
 
-}  // namespace
+} // namespace
 
 const CHESS_BOARD_TABLES& CHESS_BOARD_TABLES::instance() {
     static const CHESS_BOARD_TABLES tables;
@@ -260,8 +265,7 @@ void CHESS_BOARD_TABLES::build_move_table(std::vector<PATHS>& move_paths) {
             const int32_t last_but_one = side == 1 ? 7 : 2;
             if (rank(s) == last_but_one) {
                 append(paths_of(s, pawn_piece), pawn_promote_step(s, side));
-                append(paths_of(s, pawn_piece),
-                       pawn_captures(s, side, KIND::pawn_capture_promote));
+                append(paths_of(s, pawn_piece), pawn_captures(s, side, KIND::pawn_capture_promote));
             } else {
                 append(paths_of(s, pawn_piece), pawn_steps(s, side));
                 append(paths_of(s, pawn_piece), pawn_captures(s, side, KIND::pawn_capture));

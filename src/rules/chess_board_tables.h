@@ -4,12 +4,12 @@
 // side could attack the square).
 #pragma once
 
+#include "rules/chess_constants.h"
+#include "rules/chess_move_square.h"
+
 #include <array>
 #include <cstdint>
 #include <vector>
-
-#include "rules/chess_constants.h"
-#include "rules/chess_move_square.h"
 
 class CHESS_BOARD_TABLES : public CHESS_SQUARE_CONSTANTS,
                            public CHESS_PIECE_CONSTANTS,

@@ -22,7 +22,7 @@ bool read_count(const std::string& text, int32_t& value) {
     return error == std::errc() && ptr == end && value >= 0;
 }
 
-}  // namespace
+} // namespace
 
 bool CHESS_FEN_READER::fail(const std::string& message) {
     failed_ = true;
@@ -45,9 +45,9 @@ void CHESS_FEN_READER::read(const std::string& fen) {
         return;
     }
     fields.resize(6);
-    const bool ok = read_placement(fields[0]) && read_side(fields[1]) &&
-                    read_castling(fields[2]) && read_en_passant(fields[3]) &&
-                    read_counters(fields[4], fields[5]) && check_position();
+    const bool ok = read_placement(fields[0]) && read_side(fields[1]) && read_castling(fields[2]) &&
+                    read_en_passant(fields[3]) && read_counters(fields[4], fields[5]) &&
+                    check_position();
     if (!ok) {
         position_.clear();
     }

@@ -4,9 +4,9 @@
 // since the board takes a right as proof that the rook is there.
 #pragma once
 
-#include <string>
-
 #include "rules/chess_position.h"
+
+#include <string>
 
 class CHESS_FEN_READER : public CHESS_GENERAL_CONSTANTS,
                          public CHESS_SQUARE_CONSTANTS,

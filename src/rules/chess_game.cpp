@@ -4,7 +4,9 @@ CHESS_GAME::CHESS_GAME() {
     board_.set_initial_position();
 }
 
-CHESS_GAME::CHESS_GAME(const CHESS_POSITION& start) : board_(start) { compute_flags(); }
+CHESS_GAME::CHESS_GAME(const CHESS_POSITION& start) : board_(start) {
+    compute_flags();
+}
 
 int32_t CHESS_GAME::piece_at(int32_t file, int32_t rank, int32_t n) const {
     const int32_t s = square(file, rank);
@@ -87,7 +89,8 @@ std::vector<int32_t> CHESS_GAME::captured_pieces(int32_t side, int32_t n) const 
         if (item.move.side() != side || !item.move.is_capture(item.board)) {
             continue;
         }
-        kinds.push_back(item.move.type == move_en_passant ? pawn : item.board.kind_at(item.move.dst));
+        kinds.push_back(item.move.type == move_en_passant ? pawn
+                                                          : item.board.kind_at(item.move.dst));
     }
     return kinds;
 }

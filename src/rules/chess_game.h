@@ -3,17 +3,17 @@
 // what the application, the board view, the history list and the saved-game file work on.
 #pragma once
 
+#include "rules/chess_move.h"
+#include "rules/chess_movgen.h"
+#include "rules/chess_position.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "rules/chess_move.h"
-#include "rules/chess_movgen.h"
-#include "rules/chess_position.h"
-
 struct CHESS_GAME_HISTORY_ITEM {
-    CHESS_POSITION board;  // the board just before the move
+    CHESS_POSITION board; // the board just before the move
     CHESS_MOVE move;
 };
 

@@ -1,8 +1,8 @@
 #include "rules/chess_move.h"
 
-#include <cstdlib>
-
 #include "rules/chess_position.h"
+
+#include <cstdlib>
 
 bool CHESS_MOVE::is_capture(const CHESS_POSITION& board) const {
     return type == move_en_passant || board.is_occupied(dst);

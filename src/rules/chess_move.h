@@ -2,10 +2,10 @@
 // the generators; a move does not remember what it captured, the board's state does.
 #pragma once
 
+#include "rules/chess_constants.h"
+
 #include <cstdint>
 #include <string>
-
-#include "rules/chess_constants.h"
 
 class CHESS_POSITION;
 

@@ -2,10 +2,10 @@
 // a quiet move causes a cutoff, and aged between searches so that old successes fade.
 #pragma once
 
+#include "rules/chess_move.h"
+
 #include <array>
 #include <cstdint>
-
-#include "rules/chess_move.h"
 
 class CHESS_MOVE_HISTORY {
   public:
@@ -24,5 +24,5 @@ class CHESS_MOVE_HISTORY {
     }
 
   private:
-    std::array<int32_t, 4097> counters_{};  // index 1..4096
+    std::array<int32_t, 4097> counters_{}; // index 1..4096
 };

@@ -9,7 +9,9 @@ void CHESS_MOVE_QUEUE::grow() {
     keys_.resize(area_.size());
 }
 
-void CHESS_MOVE_QUEUE::swap(int32_t i, int32_t j) { std::swap(area_[i], area_[j]); }
+void CHESS_MOVE_QUEUE::swap(int32_t i, int32_t j) {
+    std::swap(area_[i], area_[j]);
+}
 
 bool CHESS_MOVE_QUEUE::find_to_front(const CHESS_MOVE& m) {
     for (int32_t i = out_index_; i < in_index_; ++i) {

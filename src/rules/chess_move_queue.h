@@ -3,10 +3,10 @@
 // its ply has seen, generation allocates nothing.
 #pragma once
 
+#include "rules/chess_move.h"
+
 #include <cstdint>
 #include <vector>
-
-#include "rules/chess_move.h"
 
 class CHESS_MOVE_QUEUE {
   public:
@@ -45,8 +45,8 @@ class CHESS_MOVE_QUEUE {
   private:
     void grow();
 
-    std::vector<CHESS_MOVE> area_;  // index 0 unused
-    std::vector<int32_t> keys_;     // order keys during a sort, parallel to area_
+    std::vector<CHESS_MOVE> area_; // index 0 unused
+    std::vector<int32_t> keys_;    // order keys during a sort, parallel to area_
     int32_t in_index_ = lower;
     int32_t out_index_ = lower;
 };

@@ -2,9 +2,9 @@
 // adds to the board's hash sums and positional scores.
 #pragma once
 
-#include <cstdint>
-
 #include "rules/chess_path_list.h"
+
+#include <cstdint>
 
 struct CHESS_MOVE_SQUARE {
     CHESS_PATH_LIST paths;

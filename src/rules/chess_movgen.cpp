@@ -63,7 +63,8 @@ void CHESS_MOVGEN::generate_all() {
     const int32_t step = white ? 1 : -1;
     for (int32_t s = first; s >= 1 && s <= 64; s += step) {
         const int32_t piece = cp_->item(s);
-        if (piece != CHESS_PIECE_CONSTANTS::empty && CHESS_PIECE_CONSTANTS::side_of(piece) == side_) {
+        if (piece != CHESS_PIECE_CONSTANTS::empty &&
+            CHESS_PIECE_CONSTANTS::side_of(piece) == side_) {
             tables.move_square(s, piece).paths.generate(*cp_, s, piece, quiet, &captures_);
         }
     }

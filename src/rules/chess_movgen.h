@@ -8,14 +8,14 @@
 // rejects it when the mover's king is left attacked.
 #pragma once
 
-#include <cstdint>
-#include <optional>
-
 #include "rules/chess_move.h"
 #include "rules/chess_move_history.h"
 #include "rules/chess_move_queue.h"
 #include "rules/chess_position.h"
 #include "rules/chess_state.h"
+
+#include <cstdint>
+#include <optional>
 
 class CHESS_MOVGEN {
   public:
@@ -31,6 +31,7 @@ class CHESS_MOVGEN {
         best_move_ = m;
         has_best_move_ = true;
     }
+    void clear_best_move() { has_best_move_ = false; }
     void set_killer(const CHESS_MOVE& m) {
         killer_move_ = m;
         has_killer_ = true;

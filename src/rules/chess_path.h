@@ -7,25 +7,25 @@
 // contiguous records is what keeps that loop tight.
 #pragma once
 
+#include "rules/chess_constants.h"
+
 #include <array>
 #include <cstdint>
-
-#include "rules/chess_constants.h"
 
 class CHESS_POSITION;
 class CHESS_MOVE_QUEUE;
 
 enum class CHESS_PATH_KIND : uint8_t {
-    straight,              // rook-like ray
-    diagonal,              // bishop-like ray
-    knight,                // knight targets
-    king,                  // king neighbours
-    castle,                // the two castling targets of a king on e1/e8
-    pawn,                  // forward steps
-    pawn_promote,          // the single step onto the last rank
-    pawn_capture,          // forward diagonal targets (reversed in the attack table)
-    pawn_ep,               // forward diagonal targets from the en-passant rank
-    pawn_capture_promote,  // forward diagonal targets onto the last rank
+    straight,             // rook-like ray
+    diagonal,             // bishop-like ray
+    knight,               // knight targets
+    king,                 // king neighbours
+    castle,               // the two castling targets of a king on e1/e8
+    pawn,                 // forward steps
+    pawn_promote,         // the single step onto the last rank
+    pawn_capture,         // forward diagonal targets (reversed in the attack table)
+    pawn_ep,              // forward diagonal targets from the en-passant rank
+    pawn_capture_promote, // forward diagonal targets onto the last rank
 };
 
 class CHESS_PATH : public CHESS_PIECE_CONSTANTS, public CHESS_MOVE_CONSTANTS {
@@ -33,7 +33,7 @@ class CHESS_PATH : public CHESS_PIECE_CONSTANTS, public CHESS_MOVE_CONSTANTS {
     static constexpr int max_squares = 8;
 
     CHESS_PATH_KIND kind = CHESS_PATH_KIND::straight;
-    uint8_t move_type = move_normal;  // for slides
+    uint8_t move_type = move_normal; // for slides
     uint8_t count = 0;
     std::array<uint8_t, max_squares> squares{};
 

@@ -2,9 +2,9 @@
 // paths themselves are stored once, contiguously, in the order in which they are walked.
 #pragma once
 
-#include <cstdint>
-
 #include "rules/chess_path.h"
+
+#include <cstdint>
 
 class CHESS_PATH_LIST {
   public:

@@ -3,12 +3,12 @@
 // reused, so a count allocates nothing once the queues have grown.
 #pragma once
 
-#include <cstdint>
-#include <functional>
-#include <deque>
-
 #include "rules/chess_movgen.h"
 #include "rules/chess_position.h"
+
+#include <cstdint>
+#include <deque>
+#include <functional>
 
 class CHESS_PERFT {
   public:
@@ -21,5 +21,5 @@ class CHESS_PERFT {
     int64_t count_at(CHESS_POSITION& board, int32_t depth, size_t ply);
     CHESS_MOVGEN& generator(size_t ply);
 
-    std::deque<CHESS_MOVGEN> generators_;  // a deque keeps references stable as it grows
+    std::deque<CHESS_MOVGEN> generators_; // a deque keeps references stable as it grows
 };

@@ -21,7 +21,8 @@ void CHESS_POSITION::clear() {
 
 void CHESS_POSITION::set_initial_position() {
     clear();
-    static constexpr int32_t back_rank[8] = {rook, knight, bishop, queen, king, bishop, knight, rook};
+    static constexpr int32_t back_rank[8] = {rook, knight, bishop, queen,
+                                             king, bishop, knight, rook};
     for (int32_t file = 1; file <= 8; ++file) {
         put_piece(square(file, 1), piece(back_rank[file - 1], white));
         put_piece(square(file, 2), white_pawn);
@@ -39,9 +40,10 @@ bool CHESS_POSITION::is_consistent() const {
             fresh.put_piece(s, area_[s]);
         }
     }
-    const bool kings_agree = (white_king == 0 || area_[white_king] == CHESS_PIECE_CONSTANTS::white_king) &&
-                             (black_king == 0 || area_[black_king] == CHESS_PIECE_CONSTANTS::black_king) &&
-                             fresh.white_king == white_king && fresh.black_king == black_king;
+    const bool kings_agree =
+        (white_king == 0 || area_[white_king] == CHESS_PIECE_CONSTANTS::white_king) &&
+        (black_king == 0 || area_[black_king] == CHESS_PIECE_CONSTANTS::black_king) &&
+        fresh.white_king == white_king && fresh.black_king == black_king;
     return area_[0] == empty && kings_agree && fresh.material_white == material_white &&
            fresh.material_black == material_black && fresh.position_score == position_score &&
            fresh.position_endgame_score == position_endgame_score && fresh.hkey == hkey &&

@@ -4,12 +4,12 @@
 // squares exactly as if recomputed from scratch; `is_consistent` checks that in tests.
 #pragma once
 
-#include <array>
-#include <cstdint>
-
 #include "rules/chess_board_tables.h"
 #include "rules/chess_constants.h"
 #include "rules/chess_state.h"
+
+#include <array>
+#include <cstdint>
 
 class CHESS_POSITION : public CHESS_GENERAL_CONSTANTS,
                        public CHESS_SQUARE_CONSTANTS,

@@ -3,9 +3,9 @@
 // fifty-move counter. Undo restores it from a copy taken before the move.
 #pragma once
 
-#include <cstdint>
-
 #include "rules/chess_constants.h"
+
+#include <cstdint>
 
 class CHESS_STATE : public CHESS_SQUARE_CONSTANTS, public CHESS_PIECE_CONSTANTS {
   public:
@@ -20,10 +20,8 @@ class CHESS_STATE : public CHESS_SQUARE_CONSTANTS, public CHESS_PIECE_CONSTANTS 
     int32_t fifty_counter = 0;
 
     bool operator==(const CHESS_STATE& other) const {
-        return white_kingside == other.white_kingside &&
-               white_queenside == other.white_queenside &&
-               black_kingside == other.black_kingside &&
-               black_queenside == other.black_queenside &&
+        return white_kingside == other.white_kingside && white_queenside == other.white_queenside &&
+               black_kingside == other.black_kingside && black_queenside == other.black_queenside &&
                double_move_white == other.double_move_white &&
                double_move_black == other.double_move_black &&
                capture_square == other.capture_square && capture_piece == other.capture_piece &&

@@ -2,7 +2,9 @@
 
 #include <cstdlib>
 
-KWO_RANDOM::KWO_RANDOM(int32_t seed) { set_seed(seed); }
+KWO_RANDOM::KWO_RANDOM(int32_t seed) {
+    set_seed(seed);
+}
 
 void KWO_RANDOM::set_seed(int32_t seed) {
     seed_ = seed;

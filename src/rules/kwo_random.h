@@ -23,7 +23,7 @@ class KWO_RANDOM {
   private:
     static int32_t next_minimal_standard(int32_t x);
 
-    std::array<int32_t, 64> state_{};  // index 1..63
+    std::array<int32_t, 64> state_{}; // index 1..63
     int32_t seed_ = 0;
     int32_t item_ = 0;
     int32_t front_ = 2;

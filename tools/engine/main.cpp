@@ -1,16 +1,39 @@
 // velmora-engine: the chess engine for other programs and for us. Subcommands are dispatched
 // from here; with no subcommand the engine speaks UCI.
+#include "bench_command.h"
+#include "chess_uci_engine.h"
+#include "perft_command.h"
+
 #include <iostream>
 #include <string>
 #include <vector>
 
-#include "perft_command.h"
+namespace {
+
+int run_uci() {
+    CHESS_UCI_ENGINE engine(std::cout);
+    for (std::string line; std::getline(std::cin, line);) {
+        if (!engine.handle(line)) {
+            return 0;
+        }
+    }
+    engine.wait_for_search();
+    return 0;
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.empty()) {
+        return run_uci();
+    }
+    if (args[0] == "bench" && args.size() == 1) {
+        return run_bench_command(std::cout);
+    }
     if (!args.empty() && args[0] == "perft") {
         return run_perft_command({args.begin() + 1, args.end()}, std::cout, std::cerr);
     }
-    std::cerr << "usage: velmora-engine perft DEPTH [FEN]\n";
+    std::cerr << "usage: velmora-engine [perft DEPTH [FEN] | bench]\n";
     return 2;
 }

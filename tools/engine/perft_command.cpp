@@ -1,11 +1,11 @@
 #include "perft_command.h"
 
+#include "rules/chess_fen_reader.h"
+#include "rules/chess_perft.h"
+
 #include <charconv>
 #include <chrono>
 #include <cmath>
-
-#include "rules/chess_fen_reader.h"
-#include "rules/chess_perft.h"
 
 namespace {
 
@@ -23,7 +23,7 @@ std::string join(const std::vector<std::string>& words, size_t from) {
     return text;
 }
 
-}  // namespace
+} // namespace
 
 int run_perft_command(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     int32_t depth = 0;
