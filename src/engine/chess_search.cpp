@@ -226,7 +226,7 @@ CHESS_SEARCH::EXPANSION CHESS_SEARCH::expand(int32_t depth, int32_t alpha, int32
     const int32_t r = pc_->row_of(depth);
     const int32_t key = board_.full_key();
     const int32_t lock = board_.full_lock();
-    const int32_t mover = board_.side_to_move;
+    const bool in_check = board_.in_check(board_.side_to_move);
     EXPANSION result{.searched = false,
                      .cut_off = false,
                      .alpha = alpha,
@@ -235,7 +235,7 @@ CHESS_SEARCH::EXPANSION CHESS_SEARCH::expand(int32_t depth, int32_t alpha, int32
     repetition_.enter(key, lock);
     for (generator.start(board_); generator.has_item(); generator.forth()) {
         generator.make_item();
-        if (board_.in_check(mover)) {
+        if (!generator.item_is_legal(in_check)) {
             generator.unmake_item();
             continue;
         }

@@ -206,6 +206,8 @@ CHESS_BOARD_TABLES::CHESS_BOARD_TABLES() {
     build_attack_table(attack_paths);
     pool_paths(move_paths, attack_paths);
     fill_piece_square_scores();
+    fill_deltas();
+    fill_rays();
 }
 
 void CHESS_BOARD_TABLES::build_move_table(std::vector<PATHS>& move_paths) {
@@ -334,6 +336,33 @@ void CHESS_BOARD_TABLES::fill_piece_square_scores() {
             CHESS_MOVE_SQUARE& black_entry = move_table_[k.kind + 6 + 12 * (s - 1)];
             black_entry.score = printed_at_index(k.middle, s);
             black_entry.score_endgame = printed_at_index(k.end, s);
+        }
+    }
+}
+
+void CHESS_BOARD_TABLES::fill_deltas() {
+    for (int32_t s = 1; s <= 64; ++s) {
+        for (int32_t p = 1; p <= 12; ++p) {
+            const CHESS_MOVE_SQUARE& entry = move_square(s, p);
+            CHESS_PIECE_DELTA& d = deltas_[p + 12 * (s - 1)];
+            const int32_t sign = side_of(p) == 1 ? 1 : -1;
+            d.hash = entry.hash_val;
+            d.lock = entry.hash_lock_val;
+            (sign > 0 ? d.material_white : d.material_black) = value(kind_of(p));
+            d.score = sign * entry.score;
+            d.score_endgame = sign * entry.score_endgame;
+        }
+    }
+}
+
+void CHESS_BOARD_TABLES::fill_rays() {
+    for (int32_t from = 1; from <= 64; ++from) {
+        for (const CHESS_PATH& path : attack_paths(from, 1)) {
+            if (path.is_slide()) {
+                for (int i = 0; i < path.count; ++i) {
+                    rays_[from][path.squares[i]] = &path;
+                }
+            }
         }
     }
 }

@@ -6,6 +6,7 @@
 
 #include "rules/chess_constants.h"
 #include "rules/chess_move_square.h"
+#include "rules/chess_piece_delta.h"
 
 #include <array>
 #include <cstdint>
@@ -26,6 +27,11 @@ class CHESS_BOARD_TABLES : public CHESS_SQUARE_CONSTANTS,
     const CHESS_PATH_LIST& attack_paths(int32_t square, int32_t side) const {
         return attack_table_[2 * (square - 1) + side - 1];
     }
+    const CHESS_PIECE_DELTA& delta(int32_t square, int32_t piece) const {
+        return deltas_[piece + 12 * (square - 1)];
+    }
+    // The slide of the attack table that starts at from and passes through, if any.
+    const CHESS_PATH* ray(int32_t from, int32_t through) const { return rays_[from][through]; }
 
     CHESS_BOARD_TABLES(const CHESS_BOARD_TABLES&) = delete;
     CHESS_BOARD_TABLES& operator=(const CHESS_BOARD_TABLES&) = delete;
@@ -37,10 +43,14 @@ class CHESS_BOARD_TABLES : public CHESS_SQUARE_CONSTANTS,
     void build_move_table(std::vector<PATHS>& move_paths);
     void build_attack_table(std::vector<PATHS>& attack_paths);
     void fill_piece_square_scores();
+    void fill_deltas();
+    void fill_rays();
     void pool_paths(const std::vector<PATHS>& move_paths, const std::vector<PATHS>& attack_paths);
 
     std::vector<CHESS_PATH> pool_;
     // Flat position piece + 12 * (square - 1), 1..768.
     std::array<CHESS_MOVE_SQUARE, 769> move_table_{};
     std::array<CHESS_PATH_LIST, 128> attack_table_{};
+    std::array<CHESS_PIECE_DELTA, 769> deltas_{};
+    std::array<std::array<const CHESS_PATH*, 65>, 65> rays_{};
 };

@@ -56,6 +56,10 @@ class CHESS_MOVGEN {
         item_.unmake(*cp_);
         cp_->copy_state(saved_state_);
     }
+    // After make_item: whether the mover's king is safe (see CHESS_POSITION::king_safe_after).
+    bool item_is_legal(bool was_in_check) const {
+        return cp_->king_safe_after(item_, was_in_check);
+    }
     bool in_move() const { return in_move_; }
     bool want_captures_only() const { return want_captures_only_; }
 

@@ -6,6 +6,7 @@
 
 #include "rules/chess_board_tables.h"
 #include "rules/chess_constants.h"
+#include "rules/chess_move.h"
 #include "rules/chess_state.h"
 
 #include <array>
@@ -43,7 +44,7 @@ class CHESS_POSITION : public CHESS_GENERAL_CONSTANTS,
 
     void put_piece(int32_t s, int32_t piece) {
         area_[s] = piece;
-        add_contributions(s, piece, +1);
+        add_delta(tables_->delta(s, piece), +1);
         if (piece == CHESS_PIECE_CONSTANTS::white_king) {
             white_king = s;
         } else if (piece == CHESS_PIECE_CONSTANTS::black_king) {
@@ -51,7 +52,7 @@ class CHESS_POSITION : public CHESS_GENERAL_CONSTANTS,
         }
     }
     void remove_piece(int32_t s) {
-        add_contributions(s, area_[s], -1);
+        add_delta(tables_->delta(s, area_[s]), -1);
         area_[s] = empty;
         if (s == white_king) {
             white_king = 0;
@@ -63,6 +64,18 @@ class CHESS_POSITION : public CHESS_GENERAL_CONSTANTS,
 
     bool is_attacked(int32_t s, int32_t attacking_side) const {
         return tables_->attack_paths(s, attacking_side).attacked_by(*this, attacking_side);
+    }
+    // After m was made: whether its side's king is safe. A move that is not a king move or en
+    // passant, made by a side not in check, can only open the one ray from the king through
+    // the square it left, so only that ray is walked; otherwise the full attack test runs.
+    bool king_safe_after(const CHESS_MOVE& m, bool was_in_check) const {
+        const int32_t side = side_of(m.piece);
+        if (was_in_check || kind_of(m.piece) == king ||
+            m.type == CHESS_MOVE_CONSTANTS::move_en_passant) {
+            return !in_check(side);
+        }
+        const CHESS_PATH* ray = tables_->ray(king_square(side), m.src);
+        return ray == nullptr || !ray->attacked_by(*this, opponent(side));
     }
     int32_t king_square(int32_t side) const { return side == white ? white_king : black_king; }
     // A side without a king (only in hand-made positions) is never in check.
@@ -93,16 +106,11 @@ class CHESS_POSITION : public CHESS_GENERAL_CONSTANTS,
     // Adds (sign +1) or subtracts (sign -1) the material and positional contributions of a
     // piece on s, without touching the square or the hash sums.
     void add_scores(int32_t s, int32_t piece, int32_t sign) {
-        const CHESS_MOVE_SQUARE& entry = tables_->move_square(s, piece);
-        if (piece < 7) {
-            material_white += sign * value(piece);
-            position_score += sign * entry.score;
-            position_endgame_score += sign * entry.score_endgame;
-        } else {
-            material_black += sign * value(piece - 6);
-            position_score -= sign * entry.score;
-            position_endgame_score -= sign * entry.score_endgame;
-        }
+        const CHESS_PIECE_DELTA& d = tables_->delta(s, piece);
+        material_white += sign * d.material_white;
+        material_black += sign * d.material_black;
+        position_score += sign * d.score;
+        position_endgame_score += sign * d.score_endgame;
     }
 
     const CHESS_BOARD_TABLES& tables() const { return *tables_; }
@@ -114,10 +122,13 @@ class CHESS_POSITION : public CHESS_GENERAL_CONSTANTS,
     }
 
   private:
-    void add_contributions(int32_t s, int32_t piece, int32_t sign) {
-        const CHESS_MOVE_SQUARE& entry = tables_->move_square(s, piece);
-        add_hash(sign * entry.hash_val, sign * entry.hash_lock_val);
-        add_scores(s, piece, sign);
+    void add_delta(const CHESS_PIECE_DELTA& d, int32_t sign) {
+        hkey = wrap_add(hkey, sign * d.hash);
+        hlock_key = wrap_add(hlock_key, sign * d.lock);
+        material_white += sign * d.material_white;
+        material_black += sign * d.material_black;
+        position_score += sign * d.score;
+        position_endgame_score += sign * d.score_endgame;
     }
 
     const CHESS_BOARD_TABLES* tables_;
