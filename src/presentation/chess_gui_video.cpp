@@ -1,0 +1,108 @@
+#include "presentation/chess_gui_video.h"
+
+#include "presentation/chess_gui_video_device.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QPainter>
+#include <qdrawutil.h>
+
+// The resources live in a static library, so they are registered by hand; this must happen at
+// global scope.
+static void register_resources() {
+    Q_INIT_RESOURCE(velmora_chess);
+}
+
+namespace {
+constexpr QPoint video_origin{8, 16};
+}
+
+CHESS_GUI_VIDEO::CHESS_GUI_VIDEO(QWidget* parent)
+    : QWidget(parent), device_(new CHESS_GUI_VIDEO_DEVICE(this)), video_window_(new QLabel(this)),
+      text_rect_(0, 0, control_width, video_origin.y()) {
+    static const bool registered = (register_resources(), true);
+    (void)registered;
+    videobg_bitmap_.load(QStringLiteral(":/185.png"));
+    setFixedSize(control_width, control_height);
+    video_window_->setObjectName(QStringLiteral("video_window"));
+    video_window_->move(video_origin);
+    video_window_->hide();
+    device_->set_window(video_window_);
+    connect(device_, &CHESS_GUI_VIDEO_DEVICE::range_finished, this,
+            &CHESS_GUI_VIDEO::clip_finished);
+}
+
+CHESS_GUI_VIDEO::~CHESS_GUI_VIDEO() {
+    close();
+}
+
+void CHESS_GUI_VIDEO::open(const std::string& file_name) {
+    failed_ = false;
+    error_message_.clear();
+    close();
+    if (!device_->open(file_name)) {
+        error_message_ = file_name + ": unable to open video file";
+        failed_ = true;
+        return;
+    }
+    video_window_->setGeometry(QRect(video_origin, device_->source_size()));
+    reset_playing_state();
+    if (!device_->is_frame_based()) {
+        error_message_ = file_name + ": invalid format (should be frames based)";
+        failed_ = true;
+    }
+}
+
+void CHESS_GUI_VIDEO::play(int32_t start_frame, int32_t end_frame) {
+    video_window_->show();
+    playing_clip_ = true;
+    device_->play(start_frame, end_frame);
+}
+
+void CHESS_GUI_VIDEO::stop() {
+    reset_playing_state();
+}
+
+void CHESS_GUI_VIDEO::close() {
+    reset_playing_state();
+    device_->close();
+}
+
+void CHESS_GUI_VIDEO::set_caption(const QString& caption) {
+    caption_ = caption;
+    repaint();
+}
+
+// The latest clip ended: the main window may now present the next reaction.
+void CHESS_GUI_VIDEO::clip_finished() {
+    if (!playing_clip_) {
+        return;
+    }
+    reset_playing_state();
+    emit clip_ended();
+}
+
+// The flag is cleared before the device stops, so nothing that stopping sets off can report the
+// clip as ended.
+void CHESS_GUI_VIDEO::reset_playing_state() {
+    playing_clip_ = false;
+    video_window_->hide();
+    if (device_->is_playing()) {
+        device_->stop();
+    }
+}
+
+void CHESS_GUI_VIDEO::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, videobg_bitmap_);
+    qDrawWinPanel(&painter, rect(), palette(), false);
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawText(text_rect_, Qt::AlignCenter | Qt::TextSingleLine, caption_);
+}
+
+void CHESS_GUI_VIDEO::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::PaletteChange) {
+        device_->realize_palette();
+    }
+    QWidget::changeEvent(event);
+}

@@ -1,0 +1,65 @@
+// The webcam: a 176 x 145 control beside the chat pane that shows the character's clips. It
+// draws its background picture, a raised edge and its caption (the character's nickname); while
+// a clip plays, a child video window at (8, 16), as large as the video, covers the picture, and
+// it is hidden again when the clip ends or is stopped. The end of the latest clip is reported
+// once through clip_ended, always from the event loop and never from inside play; a clip cut
+// short by another play or a stop reports nothing. A failed open leaves the background and the
+// caption, and failed() with error_message() tell why.
+#pragma once
+
+#include <QPixmap>
+#include <QRect>
+#include <QString>
+#include <QWidget>
+#include <cstdint>
+#include <string>
+
+class CHESS_GUI_VIDEO_DEVICE;
+class QLabel;
+
+class CHESS_GUI_VIDEO : public QWidget {
+    Q_OBJECT
+
+  public:
+    static constexpr int32_t control_width = 176;
+    static constexpr int32_t control_height = 145;
+
+    explicit CHESS_GUI_VIDEO(QWidget* parent = nullptr);
+    ~CHESS_GUI_VIDEO() override;
+
+    // Opens the video file (closing the one before); read failed() and error_message() after.
+    void open(const std::string& file_name);
+    bool failed() const { return failed_; }
+    const std::string& error_message() const { return error_message_; }
+
+    // Plays one clip range, frames start..end inclusive.
+    void play(int32_t start_frame, int32_t end_frame);
+    // Stops the clip and hides the video window; the stopped clip reports nothing.
+    void stop();
+    void close();
+    // A clip was started and its end has not yet been reported.
+    bool is_playing_clip() const { return playing_clip_; }
+
+    void set_caption(const QString& caption);
+    const QString& caption() const { return caption_; }
+
+  signals:
+    void clip_ended();
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+  private:
+    void clip_finished();
+    void reset_playing_state();
+
+    CHESS_GUI_VIDEO_DEVICE* device_; // child object, one per program as the control is
+    QLabel* video_window_;
+    QPixmap videobg_bitmap_;
+    QRect text_rect_;
+    QString caption_;
+    std::string error_message_;
+    bool failed_ = false;
+    bool playing_clip_ = false;
+};
