@@ -1,0 +1,369 @@
+#include "saved_games/chess_game_file.h"
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <exception>
+#include <filesystem>
+#include <fstream>
+#include <vector>
+
+namespace {
+
+// Blanks are the white space of the C locale; tabs inside a line count as spaces.
+bool is_blank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
+}
+
+std::string_view trimmed(std::string_view text) {
+    while (!text.empty() && is_blank(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && is_blank(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+// The line as the reader looks at it: without surrounding blanks, tabs turned into spaces.
+void clean_line(std::string& line) {
+    const std::string_view kept = trimmed(line);
+    std::string cleaned(kept);
+    std::replace(cleaned.begin(), cleaned.end(), '\t', ' ');
+    line = std::move(cleaned);
+}
+
+char upper(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+// Whether text begins with keyword (upper case) in any letter case.
+bool starts_with_keyword(std::string_view text, std::string_view keyword) {
+    if (text.size() < keyword.size()) {
+        return false;
+    }
+    for (size_t i = 0; i < keyword.size(); ++i) {
+        if (upper(text[i]) != keyword[i]) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool equals_keyword(std::string_view text, std::string_view keyword) {
+    return text.size() == keyword.size() && starts_with_keyword(text, keyword);
+}
+
+// An optional sign and decimal digits, nothing else, within the 32-bit range.
+bool parse_int32(std::string_view text, int32_t& value) {
+    const bool negative = !text.empty() && text.front() == '-';
+    if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
+        text.remove_prefix(1);
+    }
+    if (text.empty()) {
+        return false;
+    }
+    constexpr int64_t limit = 2147483648; // the magnitude of the smallest int32
+    int64_t magnitude = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9') {
+            return false;
+        }
+        magnitude = magnitude * 10 + (c - '0');
+        if (magnitude > limit) {
+            return false;
+        }
+    }
+    if (!negative && magnitude == limit) {
+        return false;
+    }
+    value = static_cast<int32_t>(negative ? -magnitude : magnitude);
+    return true;
+}
+
+// Every field between the separators, empty ones included.
+std::vector<std::string_view> split(std::string_view text, char separator) {
+    std::vector<std::string_view> fields;
+    size_t start = 0;
+    for (size_t end = text.find(separator); end != std::string_view::npos;
+         end = text.find(separator, start)) {
+        fields.push_back(text.substr(start, end - start));
+        start = end + 1;
+    }
+    fields.push_back(text.substr(start));
+    return fields;
+}
+
+// A legal move's text is its squares' names, or castling's "o-o"; only a move that leaves its
+// own king attacked starts otherwise. Lets the reader print just the moves that can match.
+bool may_read_as(const CHESS_MOVE& m, std::string_view text) {
+    if (text.starts_with("(")) {
+        return true;
+    }
+    if (m.type == CHESS_MOVE::move_castle_kingside || m.type == CHESS_MOVE::move_castle_queenside) {
+        return text.starts_with("o-o");
+    }
+    return text.size() >= 5 && text.substr(0, 2) == CHESS_MOVE::square_name(m.src) &&
+           text.substr(3, 2) == CHESS_MOVE::square_name(m.dst);
+}
+
+// A name no other writer picks: the target's name, a per-process counter and the clock.
+std::filesystem::path temporary_path(const std::filesystem::path& target, int attempt) {
+    static std::atomic<uint64_t> counter{0};
+    const uint64_t stamp =
+        static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+    std::string name = ".";
+    name += target.filename().string();
+    for (const uint64_t part : {stamp, counter++, static_cast<uint64_t>(attempt)}) {
+        name += '.';
+        name += std::to_string(part);
+    }
+    name += ".tmp";
+    return target.parent_path() / name;
+}
+
+} // namespace
+
+std::string CHESS_GAME_FILE::text(const CHESS_GAME& game, const CHESS_GAME_OPTIONS& options,
+                                  const std::string& nickname, bool resigned) {
+    std::string out = "\n\nNickname " + nickname + "\n\n";
+    out += "Options " + std::to_string(options.max_ply) + ":" + std::to_string(options.max_time) +
+           ":" + (options.qsearch ? "y" : "n") + ":" + (options.player_color == 1 ? "W" : "B") +
+           "\n\n";
+    const std::vector<CHESS_GAME_HISTORY_ITEM>& history = game.history();
+    for (size_t i = 0; i < history.size(); ++i) {
+        CHESS_POSITION board = history[i].board;
+        const std::string move = history[i].move.out(board);
+        if (i % 2 == 0) {
+            out += std::to_string(i / 2 + 1) + ") " + move + ",";
+        } else {
+            out += "     " + move + "\n";
+        }
+    }
+    out += "\n";
+    if (resigned) {
+        out += "Resigned";
+    }
+    out += "\n\n";
+    return out;
+}
+
+void CHESS_GAME_FILE::write(const CHESS_GAME& game, const CHESS_GAME_OPTIONS& options,
+                            const std::string& nickname, bool resigned) {
+    failed_ = false;
+    error_message_.clear();
+    try {
+        if (!write_atomically(text(game, options, nickname, resigned))) {
+            fail("file is not writeable: " + filename_);
+        }
+    } catch (const std::exception&) {
+        fail("file is not writeable: " + filename_);
+    }
+}
+
+bool CHESS_GAME_FILE::write_atomically(const std::string& content) {
+    namespace fs = std::filesystem;
+    const fs::path target(filename_);
+    std::error_code error;
+    const fs::file_status status = fs::status(target, error);
+    const bool exists = fs::exists(status);
+    if (exists) {
+        // An existing target must be a file this process may write; opening it for appending
+        // tests that without changing it.
+        if (!fs::is_regular_file(status)) {
+            return false;
+        }
+        std::FILE* probe = std::fopen(filename_.c_str(), "ab");
+        if (probe == nullptr) {
+            return false;
+        }
+        std::fclose(probe);
+    }
+    fs::path temporary;
+    std::FILE* file = nullptr;
+    for (int attempt = 0; attempt < 10 && file == nullptr; ++attempt) {
+        temporary = temporary_path(target, attempt);
+        file = std::fopen(temporary.c_str(), "wbx");
+    }
+    if (file == nullptr) {
+        return false;
+    }
+    bool written = std::fwrite(content.data(), 1, content.size(), file) == content.size();
+    written = std::fflush(file) == 0 && written;
+    written = std::fclose(file) == 0 && written;
+    if (written && exists) {
+        fs::permissions(temporary, status.permissions(), error);
+    }
+    if (written) {
+        fs::rename(temporary, target, error);
+        written = !error;
+    }
+    if (!written) {
+        fs::remove(temporary, error);
+    }
+    return written;
+}
+
+void CHESS_GAME_FILE::read() {
+    namespace fs = std::filesystem;
+    failed_ = false;
+    error_message_.clear();
+    nickname_.reset();
+    options_.reset();
+    game_ = CHESS_GAME();
+    resigned_ = false;
+    lineno_ = 0;
+    move_lines_ = 0;
+    try {
+        std::error_code error;
+        const fs::file_status status = fs::status(fs::path(filename_), error);
+        if (!fs::exists(status)) {
+            fail((error && error != std::errc::no_such_file_or_directory ? "File is not readable: "
+                                                                         : "No such file: ") +
+                 filename_);
+            return;
+        }
+        // Only a regular file: a folder cannot be read and a pipe could wait forever.
+        std::ifstream in(filename_, std::ios::binary);
+        if (!fs::is_regular_file(status) || !in) {
+            fail("File is not readable: " + filename_);
+            return;
+        }
+        std::string line;
+        while (std::getline(in, line)) {
+            ++lineno_;
+            clean_line(line);
+            if (!line.empty() && !read_line(line)) {
+                return;
+            }
+        }
+        if (in.bad()) {
+            fail("File is not readable: " + filename_);
+        } else if (!nickname_) {
+            fail_at_line("missing nickname");
+        } else if (!options_) {
+            fail_at_line("missing options");
+        }
+    } catch (const std::bad_alloc&) {
+        fail_at_line("line too long");
+    } catch (const std::exception&) {
+        fail("File is not readable: " + filename_);
+    }
+}
+
+bool CHESS_GAME_FILE::read_line(const std::string& line) {
+    if (starts_with_keyword(line, "OPTIONS") && std::count(line.begin(), line.end(), ':') == 3) {
+        return options_ ? fail_at_line("duplicate options") : read_options(line);
+    }
+    if (starts_with_keyword(line, "NICKNAME")) {
+        return nickname_ ? fail_at_line("duplicate nickname") : read_nickname(line);
+    }
+    if (std::count(line.begin(), line.end(), ')') == 1 &&
+        std::count(line.begin(), line.end(), ',') == 1) {
+        ++move_lines_;
+        return read_move_line(line);
+    }
+    if (equals_keyword(line, "RESIGNED")) {
+        resigned_ = true;
+        return true;
+    }
+    return fail_at_line("syntax error");
+}
+
+bool CHESS_GAME_FILE::read_nickname(const std::string& line) {
+    const size_t space = line.find(' ');
+    if (space == std::string::npos) {
+        return fail_at_line("nickname syntax error");
+    }
+    nickname_ = std::string(trimmed(std::string_view(line).substr(space)));
+    return true;
+}
+
+bool CHESS_GAME_FILE::read_options(const std::string& line) {
+    const size_t space = line.find(' ');
+    if (space == std::string::npos) {
+        return fail_at_line("syntax error in options");
+    }
+    const std::vector<std::string_view> fields =
+        split(trimmed(std::string_view(line).substr(space + 1)), ':');
+    if (fields.size() != 4) {
+        return fail_at_line("missing values in options");
+    }
+    CHESS_GAME_OPTIONS options;
+    // Step 1. The form of each field.
+    if (!parse_int32(fields[0], options.max_ply)) {
+        return fail_at_line("1st arg, max_ply is not an integer");
+    }
+    if (!parse_int32(fields[1], options.max_time)) {
+        return fail_at_line("2nd arg, max_time is not an integer");
+    }
+    if (fields[2].size() != 1) {
+        return fail_at_line("3rd arg, invalid wantq_search value");
+    }
+    if (fields[3].size() != 1) {
+        return fail_at_line("4th arg, invalid side-color value");
+    }
+    // Step 2. The values. The upper bounds keep a hand-edited file from asking the search for
+    // more depth or time than a game can use.
+    if (options.max_ply < 2) {
+        return fail_at_line("max_ply too small (<= 1)");
+    }
+    if (options.max_ply > 64) {
+        return fail_at_line("max_ply too large (> 64)");
+    }
+    if (options.max_time < 1) {
+        return fail_at_line("max_time too small (<= 0)");
+    }
+    if (options.max_time > 3600) {
+        return fail_at_line("max_time too large (> 3600)");
+    }
+    if (fields[2] != "y" && fields[2] != "n") {
+        return fail_at_line("want_qsearch must be 'y' or 'n'");
+    }
+    options.qsearch = fields[2] == "y";
+    if (fields[3] != "W" && fields[3] != "B") {
+        return fail_at_line("side-color must be 'B' or 'W'");
+    }
+    options.player_color = fields[3] == "W" ? 1 : 2;
+    options_ = options;
+    return true;
+}
+
+bool CHESS_GAME_FILE::read_move_line(const std::string& line) {
+    const std::string_view text(line);
+    const size_t bracket = text.find(')');
+    const size_t comma = text.find(',');
+    int32_t number = 0;
+    if (!parse_int32(text.substr(0, bracket), number)) {
+        return fail_at_line("invalid move number");
+    }
+    if (number != move_lines_) {
+        return fail_at_line("move number is out of sequence");
+    }
+    // The number parsed, so it holds no comma: the comma comes after the bracket.
+    if (!play_move_text(trimmed(text.substr(bracket + 1, comma - bracket - 1)))) {
+        return false;
+    }
+    return comma + 1 == text.size() || play_move_text(trimmed(text.substr(comma + 1)));
+}
+
+bool CHESS_GAME_FILE::play_move_text(std::string_view text) {
+    for (const CHESS_MOVE& m : game_.legal_moves()) {
+        if (may_read_as(m, text) && game_.move_text(m) == text) {
+            game_.make_move(m);
+            return true;
+        }
+    }
+    return fail_at_line("Invalid move '" + std::string(text) + "'");
+}
+
+bool CHESS_GAME_FILE::fail_at_line(const std::string& message) {
+    fail(filename_ + ", Line: " + std::to_string(lineno_) + ", " + message);
+    return false;
+}
+
+void CHESS_GAME_FILE::fail(const std::string& message) {
+    failed_ = true;
+    error_message_ = message;
+}

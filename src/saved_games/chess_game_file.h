@@ -1,0 +1,64 @@
+// One saved game file: a small line-oriented text a person can read and edit, holding the
+// player's nickname, the game options, the moves two to a line and an optional resignation mark.
+// Writing never destroys the previous file: the text goes to a temporary file in the same folder,
+// which replaces the target only once it is completely written. Reading replays every move from
+// the initial position against the legal moves, so a game that reads back is a legal game; any
+// input (binary, huge lines, endless move lists, out-of-range numbers) ends in either such a game
+// or one clear failure message naming the file and the line.
+#pragma once
+
+#include "engine/chess_game_options.h"
+#include "rules/chess_game.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+class CHESS_GAME_FILE {
+  public:
+    explicit CHESS_GAME_FILE(std::string filename) : filename_(std::move(filename)) {}
+
+    // Replaces the file with the game, options, nickname and resignation mark. Sets failed and
+    // error_message when the file cannot be written; the previous file is then left as it was.
+    void write(const CHESS_GAME& game, const CHESS_GAME_OPTIONS& options,
+               const std::string& nickname, bool resigned);
+    // Rebuilds game, nickname, options and resigned from the file, stopping at the first
+    // failure (what was replayed before it stays in game).
+    void read();
+
+    // The exact text write puts in a file.
+    static std::string text(const CHESS_GAME& game, const CHESS_GAME_OPTIONS& options,
+                            const std::string& nickname, bool resigned);
+
+    const std::string& filename() const { return filename_; }
+    bool failed() const { return failed_; }
+    // The message of the first failure; empty when nothing failed.
+    const std::string& error_message() const { return error_message_; }
+    const std::optional<std::string>& nickname() const { return nickname_; }
+    const std::optional<CHESS_GAME_OPTIONS>& options() const { return options_; }
+    const CHESS_GAME& game() const { return game_; }
+    bool resigned() const { return resigned_; }
+    // The number of the line being read, 1-based, counting every line.
+    int64_t lineno() const { return lineno_; }
+
+  private:
+    bool read_line(const std::string& line);
+    bool read_nickname(const std::string& line);
+    bool read_options(const std::string& line);
+    bool read_move_line(const std::string& line);
+    bool play_move_text(std::string_view text);
+    bool fail_at_line(const std::string& message);
+    void fail(const std::string& message);
+    bool write_atomically(const std::string& content);
+
+    std::string filename_;
+    std::string error_message_;
+    std::optional<std::string> nickname_;
+    std::optional<CHESS_GAME_OPTIONS> options_;
+    CHESS_GAME game_;
+    bool failed_ = false;
+    bool resigned_ = false;
+    int64_t lineno_ = 0;
+    int64_t move_lines_ = 0;
+};
