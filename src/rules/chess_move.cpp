@@ -57,7 +57,6 @@ void CHESS_MOVE::execute(CHESS_POSITION& board) const {
     CHESS_STATE& state = board.state;
     const int32_t c = side();
     state.clear_double_move(c);
-    board.remove_piece(src);
     const int32_t victim = board.item(dst);
     if (victim != empty) {
         board.remove_piece(dst);
@@ -68,7 +67,7 @@ void CHESS_MOVE::execute(CHESS_POSITION& board) const {
         state.clear_capture();
         state.increment_fifty_counter();
     }
-    board.put_piece(dst, piece);
+    board.move_piece(src, dst);
 
     switch (type) {
     case move_normal:
@@ -76,20 +75,14 @@ void CHESS_MOVE::execute(CHESS_POSITION& board) const {
     case move_king:
         state.clear_castling(c);
         break;
-    case move_castle_kingside: {
+    case move_castle_kingside:
         state.clear_castling(c);
-        const int32_t rook_piece = CHESS_PIECE_CONSTANTS::piece(rook, c);
-        board.remove_piece(c == white ? h1 : h8);
-        board.put_piece(c == white ? f1 : f8, rook_piece);
+        board.move_piece(c == white ? h1 : h8, c == white ? f1 : f8);
         break;
-    }
-    case move_castle_queenside: {
+    case move_castle_queenside:
         state.clear_castling(c);
-        const int32_t rook_piece = CHESS_PIECE_CONSTANTS::piece(rook, c);
-        board.remove_piece(c == white ? a1 : a8);
-        board.put_piece(c == white ? d1 : d8, rook_piece);
+        board.move_piece(c == white ? a1 : a8, c == white ? d1 : d8);
         break;
-    }
     case move_rook_queenside:
         state.clear_queenside(c);
         break;
@@ -127,19 +120,21 @@ void CHESS_MOVE::execute(CHESS_POSITION& board) const {
 
 void CHESS_MOVE::unmake(CHESS_POSITION& board) const {
     board.switch_side();
-    board.remove_piece(dst);
-    board.put_piece(src, piece);
+    if (is_promotion()) {
+        board.remove_piece(dst);
+        board.put_piece(src, piece);
+    } else {
+        board.move_piece(dst, src);
+    }
     const CHESS_STATE& state = board.state;
     if (state.capture_piece != empty) {
         board.put_piece(state.capture_square, state.capture_piece);
     }
     const int32_t c = side();
     if (type == move_castle_kingside) {
-        board.remove_piece(c == white ? f1 : f8);
-        board.put_piece(c == white ? h1 : h8, CHESS_PIECE_CONSTANTS::piece(rook, c));
+        board.move_piece(c == white ? f1 : f8, c == white ? h1 : h8);
     } else if (type == move_castle_queenside) {
-        board.remove_piece(c == white ? d1 : d8);
-        board.put_piece(c == white ? a1 : a8, CHESS_PIECE_CONSTANTS::piece(rook, c));
+        board.move_piece(c == white ? d1 : d8, c == white ? a1 : a8);
     }
 }
 

@@ -2,11 +2,12 @@
 
 #include <utility>
 
-CHESS_MOVE_QUEUE::CHESS_MOVE_QUEUE(int32_t n) : area_(n + 1), keys_(n + 1) {}
+CHESS_MOVE_QUEUE::CHESS_MOVE_QUEUE(int32_t n) : area_(n + 1), keys_(n + 1), upper_(n) {}
 
 void CHESS_MOVE_QUEUE::grow() {
     area_.resize(area_.size() + growth);
     keys_.resize(area_.size());
+    upper_ += growth;
 }
 
 void CHESS_MOVE_QUEUE::swap(int32_t i, int32_t j) {

@@ -15,7 +15,7 @@ class CHESS_MOVE_QUEUE {
 
     explicit CHESS_MOVE_QUEUE(int32_t n);
 
-    int32_t upper() const { return static_cast<int32_t>(area_.size()) - 1; }
+    int32_t upper() const { return upper_; }
     int32_t in_index() const { return in_index_; }
     int32_t out_index() const { return out_index_; }
 
@@ -25,7 +25,7 @@ class CHESS_MOVE_QUEUE {
         slot.piece = piece;
         slot.src = src;
         slot.dst = dst;
-        if (++in_index_ > upper()) {
+        if (++in_index_ > upper_) {
             grow();
         }
     }
@@ -47,6 +47,7 @@ class CHESS_MOVE_QUEUE {
 
     std::vector<CHESS_MOVE> area_; // index 0 unused
     std::vector<int32_t> keys_;    // order keys during a sort, parallel to area_
+    int32_t upper_;
     int32_t in_index_ = lower;
     int32_t out_index_ = lower;
 };

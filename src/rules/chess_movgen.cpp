@@ -2,6 +2,8 @@
 
 #include "rules/chess_position.h"
 
+#include <bit>
+
 CHESS_MOVGEN::CHESS_MOVGEN() : moves_(std::in_place, quiet_slots) {}
 
 CHESS_MOVGEN CHESS_MOVGEN::make_with_history(CHESS_MOVE_HISTORY* history) {
@@ -58,15 +60,14 @@ void CHESS_MOVGEN::start(CHESS_POSITION& board) {
 void CHESS_MOVGEN::generate_all() {
     const CHESS_BOARD_TABLES& tables = cp_->tables();
     CHESS_MOVE_QUEUE* quiet = moves_ ? &*moves_ : nullptr;
+    // White's squares in ascending order, Black's in descending order.
+    uint64_t squares = cp_->occupied(side_);
     const bool white = side_ == CHESS_GENERAL_CONSTANTS::white;
-    const int32_t first = white ? 1 : 64;
-    const int32_t step = white ? 1 : -1;
-    for (int32_t s = first; s >= 1 && s <= 64; s += step) {
+    while (squares != 0) {
+        const int32_t s = white ? std::countr_zero(squares) + 1 : 64 - std::countl_zero(squares);
+        squares &= ~CHESS_POSITION::bit(s);
         const int32_t piece = cp_->item(s);
-        if (piece != CHESS_PIECE_CONSTANTS::empty &&
-            CHESS_PIECE_CONSTANTS::side_of(piece) == side_) {
-            tables.move_square(s, piece).paths.generate(*cp_, s, piece, quiet, &captures_);
-        }
+        tables.move_square(s, piece).paths.generate(*cp_, s, piece, quiet, &captures_);
     }
 }
 
@@ -88,12 +89,12 @@ void CHESS_MOVGEN::forth() {
         if (!captures_.is_empty()) {
             const CHESS_MOVE candidate = captures_.item();
             captures_.forth();
-            has_item_ = accept(candidate);
+            has_item_ = accept(candidate, true);
         } else if (!quiet_is_empty()) {
             pick_quiet_front();
             const CHESS_MOVE candidate = moves_->item();
             moves_->forth();
-            has_item_ = accept(candidate);
+            has_item_ = accept(candidate, false);
         } else {
             return;
         }
@@ -131,7 +132,8 @@ void CHESS_MOVGEN::pick_by_history() {
     }
 }
 
-bool CHESS_MOVGEN::accept(const CHESS_MOVE& candidate) {
+// A quiet move lands on an empty square, so only a capture can take a king.
+bool CHESS_MOVGEN::accept(const CHESS_MOVE& candidate, bool from_captures) {
     if (want_captures_only_ && candidate.type != CHESS_MOVE_CONSTANTS::move_en_passant &&
         !cp_->is_occupied(candidate.dst)) {
         return false;
@@ -140,7 +142,7 @@ bool CHESS_MOVGEN::accept(const CHESS_MOVE& candidate) {
         has_ignore_move_ = false;
         return false;
     }
-    if (candidate.takes_king(*cp_)) {
+    if (from_captures && candidate.takes_king(*cp_)) {
         return false;
     }
     item_ = candidate;

@@ -69,7 +69,7 @@ class CHESS_MOVGEN {
     bool is_generated(const CHESS_MOVE& m) const;
     void pick_quiet_front();
     void pick_by_history();
-    bool accept(const CHESS_MOVE& candidate);
+    bool accept(const CHESS_MOVE& candidate, bool from_captures);
 
     CHESS_MOVE item_;
     CHESS_POSITION* cp_ = nullptr;

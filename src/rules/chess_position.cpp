@@ -11,6 +11,7 @@ bool CHESS_POSITION::operator==(const CHESS_POSITION& other) const {
 
 void CHESS_POSITION::clear() {
     area_.fill(empty);
+    occupied_.fill(0);
     state = CHESS_STATE();
     side_to_move = white;
     white_king = black_king = 0;
@@ -44,8 +45,9 @@ bool CHESS_POSITION::is_consistent() const {
         (white_king == 0 || area_[white_king] == CHESS_PIECE_CONSTANTS::white_king) &&
         (black_king == 0 || area_[black_king] == CHESS_PIECE_CONSTANTS::black_king) &&
         fresh.white_king == white_king && fresh.black_king == black_king;
-    return area_[0] == empty && kings_agree && fresh.material_white == material_white &&
-           fresh.material_black == material_black && fresh.position_score == position_score &&
+    return area_[0] == empty && occupied_ == fresh.occupied_ && kings_agree &&
+           fresh.material_white == material_white && fresh.material_black == material_black &&
+           fresh.position_score == position_score &&
            fresh.position_endgame_score == position_endgame_score && fresh.hkey == hkey &&
            fresh.hlock_key == hlock_key;
 }

@@ -44,6 +44,7 @@ class CHESS_POSITION : public CHESS_GENERAL_CONSTANTS,
 
     void put_piece(int32_t s, int32_t piece) {
         area_[s] = piece;
+        occupied_[side_of(piece)] |= bit(s);
         add_delta(tables_->delta(s, piece), +1);
         if (piece == CHESS_PIECE_CONSTANTS::white_king) {
             white_king = s;
@@ -52,6 +53,7 @@ class CHESS_POSITION : public CHESS_GENERAL_CONSTANTS,
         }
     }
     void remove_piece(int32_t s) {
+        occupied_[side_of(area_[s])] &= ~bit(s);
         add_delta(tables_->delta(s, area_[s]), -1);
         area_[s] = empty;
         if (s == white_king) {
@@ -60,6 +62,29 @@ class CHESS_POSITION : public CHESS_GENERAL_CONSTANTS,
             black_king = 0;
         }
     }
+    // The same as remove_piece(from) then put_piece(to, piece) for the piece on from, with one
+    // update of the sums instead of two. The square to must be empty.
+    void move_piece(int32_t from, int32_t to) {
+        const int32_t piece = area_[from];
+        area_[from] = empty;
+        area_[to] = piece;
+        occupied_[side_of(piece)] ^= bit(from) | bit(to);
+        const CHESS_PIECE_DELTA& leave = tables_->delta(from, piece);
+        const CHESS_PIECE_DELTA& arrive = tables_->delta(to, piece);
+        hkey = wrap_add(hkey, wrap_add(arrive.hash, -leave.hash));
+        hlock_key = wrap_add(hlock_key, wrap_add(arrive.lock, -leave.lock));
+        position_score += arrive.score - leave.score;
+        position_endgame_score += arrive.score_endgame - leave.score_endgame;
+        if (piece == CHESS_PIECE_CONSTANTS::white_king) {
+            white_king = to;
+        } else if (piece == CHESS_PIECE_CONSTANTS::black_king) {
+            black_king = to;
+        }
+    }
+    // The squares holding pieces of side, one bit per square (bit s - 1 for square s).
+    uint64_t occupied(int32_t side) const { return occupied_[side]; }
+    static constexpr uint64_t bit(int32_t s) { return uint64_t{1} << (s - 1); }
+
     void switch_side() { side_to_move = opponent(side_to_move); }
 
     bool is_attacked(int32_t s, int32_t attacking_side) const {
@@ -134,4 +159,5 @@ class CHESS_POSITION : public CHESS_GENERAL_CONSTANTS,
     const CHESS_BOARD_TABLES* tables_;
     // Indexed by square; entry 0 stands for no square and stays empty.
     std::array<int32_t, 65> area_{};
+    std::array<uint64_t, 3> occupied_{}; // by side, 1..2
 };
