@@ -41,3 +41,27 @@ inline std::string read_file(const std::string& path) {
 }
 
 } // namespace persona_test
+
+namespace persona_test {
+
+inline std::string fixture_path() {
+    return std::string(VELMORA_TEST_DATA) + "/persona/velmora_chess.dat";
+}
+
+// The fixture's text with its magic number opened to any checksum, so that tests can edit it.
+inline std::string open_fixture() {
+    std::string text = read_file(fixture_path());
+    const std::size_t magic = text.find("\nM ");
+    text.replace(magic + 3, 8, any_magic);
+    return text;
+}
+
+inline std::string replaced(std::string text, const std::string& from, const std::string& to) {
+    const std::size_t at = text.find(from);
+    if (at != std::string::npos) {
+        text.replace(at, from.size(), to);
+    }
+    return text;
+}
+
+} // namespace persona_test

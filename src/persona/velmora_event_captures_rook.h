@@ -1,0 +1,13 @@
+// The character's reaction to a rook captured, by her or by the player.
+#pragma once
+
+#include "persona/velmora_event_move.h"
+
+class VELMORA_EVENT_CAPTURES_ROOK : public VELMORA_EVENT_MOVE {
+  public:
+    explicit VELMORA_EVENT_CAPTURES_ROOK(bool is_velmora_move)
+        : VELMORA_EVENT_MOVE(is_velmora_move) {}
+    int32_t velmora_group_id() const override { return group_velmora_captures_rook; }
+    int32_t player_group_id() const override { return group_player_captures_rook; }
+    int32_t priority() const override { return 30; }
+};

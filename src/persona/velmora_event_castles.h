@@ -1,0 +1,12 @@
+// The character's reaction to castling on either side, by her or by the player.
+#pragma once
+
+#include "persona/velmora_event_move.h"
+
+class VELMORA_EVENT_CASTLES : public VELMORA_EVENT_MOVE {
+  public:
+    explicit VELMORA_EVENT_CASTLES(bool is_velmora_move) : VELMORA_EVENT_MOVE(is_velmora_move) {}
+    int32_t velmora_group_id() const override { return group_velmora_castles; }
+    int32_t player_group_id() const override { return group_player_castles; }
+    int32_t priority() const override { return 80; }
+};
