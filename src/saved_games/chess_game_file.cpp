@@ -4,6 +4,7 @@
 #include <atomic>
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <exception>
 #include <filesystem>
 #include <fstream>
@@ -123,6 +124,45 @@ std::filesystem::path temporary_path(const std::filesystem::path& target, int at
     return target.parent_path() / name;
 }
 
+// Hands out the lines of a stream, the line feed removed; a final line feed does not start
+// another line. Reads in large blocks, so huge lines and huge files cost only their copying.
+class LINE_SOURCE {
+  public:
+    explicit LINE_SOURCE(std::istream& in) : in_(in), block_(1 << 16) {}
+
+    bool next(std::string& line) {
+        line.clear();
+        while (true) {
+            if (position_ == size_ && !fill()) {
+                return !line.empty();
+            }
+            const char* start = block_.data() + position_;
+            const void* feed = std::memchr(start, '\n', size_ - position_);
+            const size_t length = feed ? static_cast<const char*>(feed) - start : size_ - position_;
+            line.append(start, length);
+            position_ += length;
+            if (feed) {
+                ++position_;
+                return true;
+            }
+        }
+    }
+    bool failed() const { return in_.bad(); }
+
+  private:
+    bool fill() {
+        in_.read(block_.data(), static_cast<std::streamsize>(block_.size()));
+        size_ = static_cast<size_t>(in_.gcount());
+        position_ = 0;
+        return size_ > 0;
+    }
+
+    std::istream& in_;
+    std::vector<char> block_;
+    size_t position_ = 0;
+    size_t size_ = 0;
+};
+
 } // namespace
 
 std::string CHESS_GAME_FILE::text(const CHESS_GAME& game, const CHESS_GAME_OPTIONS& options,
@@ -230,15 +270,16 @@ void CHESS_GAME_FILE::read() {
             fail("File is not readable: " + filename_);
             return;
         }
+        LINE_SOURCE lines(in);
         std::string line;
-        while (std::getline(in, line)) {
+        while (lines.next(line)) {
             ++lineno_;
             clean_line(line);
             if (!line.empty() && !read_line(line)) {
                 return;
             }
         }
-        if (in.bad()) {
+        if (lines.failed()) {
             fail("File is not readable: " + filename_);
         } else if (!nickname_) {
             fail_at_line("missing nickname");
@@ -349,13 +390,21 @@ bool CHESS_GAME_FILE::read_move_line(const std::string& line) {
 }
 
 bool CHESS_GAME_FILE::play_move_text(std::string_view text) {
-    for (const CHESS_MOVE& m : game_.legal_moves()) {
-        if (may_read_as(m, text) && game_.move_text(m) == text) {
-            game_.make_move(m);
-            return true;
+    // The legal moves in the game's order, on a scratch copy of its board with a generator kept
+    // for the whole read: a long game replays without allocating per move.
+    scratch_board_ = game_.board();
+    std::optional<CHESS_MOVE> found;
+    for_each_legal_move(scratch_board_, generator_, [&](const CHESS_MOVE& m) {
+        if (may_read_as(m, text) && m.out(scratch_board_) == text) {
+            found = m;
         }
+        return !found;
+    });
+    if (!found) {
+        return fail_at_line("Invalid move '" + std::string(text) + "'");
     }
-    return fail_at_line("Invalid move '" + std::string(text) + "'");
+    game_.make_move(*found);
+    return true;
 }
 
 bool CHESS_GAME_FILE::fail_at_line(const std::string& message) {

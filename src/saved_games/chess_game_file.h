@@ -57,6 +57,8 @@ class CHESS_GAME_FILE {
     std::optional<std::string> nickname_;
     std::optional<CHESS_GAME_OPTIONS> options_;
     CHESS_GAME game_;
+    CHESS_POSITION scratch_board_;
+    CHESS_MOVGEN generator_;
     bool failed_ = false;
     bool resigned_ = false;
     int64_t lineno_ = 0;
