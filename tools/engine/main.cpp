@@ -2,7 +2,9 @@
 // from here; with no subcommand the engine speaks UCI.
 #include "bench_command.h"
 #include "chess_uci_engine.h"
+#include "game_command.h"
 #include "perft_command.h"
+#include "pgn_command.h"
 
 #include <iostream>
 #include <string>
@@ -34,6 +36,12 @@ int main(int argc, char** argv) {
     if (!args.empty() && args[0] == "perft") {
         return run_perft_command({args.begin() + 1, args.end()}, std::cout, std::cerr);
     }
-    std::cerr << "usage: velmora-engine [perft DEPTH [FEN] | bench]\n";
+    if (args[0] == "game") {
+        return run_game_command({args.begin() + 1, args.end()}, std::cout, std::cerr);
+    }
+    if (args[0] == "pgn") {
+        return run_pgn_command({args.begin() + 1, args.end()}, std::cout, std::cerr);
+    }
+    std::cerr << "usage: velmora-engine [perft DEPTH [FEN] | bench | game FILE | pgn FILE]\n";
     return 2;
 }
