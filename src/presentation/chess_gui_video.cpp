@@ -24,6 +24,11 @@ CHESS_GUI_VIDEO::CHESS_GUI_VIDEO(QWidget* parent)
     (void)registered;
     videobg_bitmap_.load(QStringLiteral(":/185.png"));
     setFixedSize(control_width, control_height);
+    // The caption strip above the video is 16 pixels high; the nickname reads as a name tag.
+    QFont caption_font = font();
+    caption_font.setPixelSize(11);
+    caption_font.setBold(true);
+    setFont(caption_font);
     video_window_->setObjectName(QStringLiteral("video_window"));
     video_window_->move(video_origin);
     video_window_->hide();

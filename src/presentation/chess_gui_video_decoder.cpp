@@ -8,6 +8,10 @@ extern "C" {
 }
 
 CHESS_GUI_VIDEO_DECODER::open_result CHESS_GUI_VIDEO_DECODER::open(const std::string& file_name) {
+    // The program judges files itself and says so in its own words; FFmpeg's doubts about a
+    // file only fill the terminal.
+    static const bool quiet = (av_log_set_level(AV_LOG_ERROR), true);
+    (void)quiet;
     close();
     if (avformat_open_input(&format_, file_name.c_str(), nullptr, nullptr) < 0) {
         format_ = nullptr;

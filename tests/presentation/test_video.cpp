@@ -39,7 +39,7 @@ struct video_writer {
         }
     }
 
-    bool open(const std::string& path) {
+    bool open(const std::string& path, int frames_per_second) {
         const AVCodec* encoder = avcodec_find_encoder(AV_CODEC_ID_MPEG4);
         if (encoder == nullptr ||
             avformat_alloc_output_context2(&format, nullptr, "avi", path.c_str()) < 0) {
@@ -53,8 +53,8 @@ struct video_writer {
         codec->width = test_video_width;
         codec->height = test_video_height;
         codec->pix_fmt = AV_PIX_FMT_YUV420P;
-        codec->time_base = AVRational{1, 5};
-        codec->framerate = AVRational{5, 1};
+        codec->time_base = AVRational{1, frames_per_second};
+        codec->framerate = AVRational{frames_per_second, 1};
         codec->gop_size = 4;
         codec->max_b_frames = 0;
         codec->flags |= AV_CODEC_FLAG_QSCALE;
@@ -143,9 +143,10 @@ int test_video_colour_index(QColor colour) {
     return -1;
 }
 
-bool make_test_video(const std::string& path, int frame_count, int first_colour) {
+bool make_test_video(const std::string& path, int frame_count, int frames_per_second,
+                     int first_colour) {
     video_writer writer;
-    if (!writer.open(path)) {
+    if (!writer.open(path, frames_per_second)) {
         return false;
     }
     for (int k = 0; k < frame_count; ++k) {
