@@ -1,0 +1,238 @@
+#include "persona/chat_text_utilities.h"
+
+#include "persona/velmora_event_about.h"
+#include "persona/velmora_event_change_nickname.h"
+#include "persona/velmora_event_help.h"
+#include "persona/velmora_event_hint_after.h"
+#include "persona/velmora_event_hint_before.h"
+#include "persona/velmora_event_load.h"
+#include "persona/velmora_event_load_error.h"
+#include "persona/velmora_event_resign_confirm.h"
+#include "persona/velmora_event_save.h"
+#include "persona/velmora_event_save_error.h"
+#include "persona/velmora_event_start.h"
+#include "persona/velmora_event_statistics.h"
+#include "persona/velmora_text_rules.h"
+
+using R = VELMORA_TEXT_RULES;
+
+std::vector<CHESS_GUI_CHAT_SENTENCE>
+CHAT_TEXT_UTILITIES::velmora_sentences(const VELMORA_TEXT& text) const {
+    return sentences(text, true);
+}
+
+std::vector<CHESS_GUI_CHAT_SENTENCE>
+CHAT_TEXT_UTILITIES::system_sentences(const VELMORA_TEXT& text) const {
+    return sentences(text, false);
+}
+
+std::vector<CHESS_GUI_CHAT_SENTENCE> CHAT_TEXT_UTILITIES::sentences(const VELMORA_TEXT& text,
+                                                                    bool velmora) const {
+    std::vector<CHESS_GUI_CHAT_SENTENCE> result;
+    for (const std::string& line : text.lines) {
+        CHESS_GUI_CHAT_SENTENCE sentence =
+            velmora ? CHESS_GUI_CHAT_SENTENCE::velmora() : CHESS_GUI_CHAT_SENTENCE::system();
+        if (velmora && result.empty()) {
+            sentence.add(CHESS_GUI_CHAT_PHRASE::bold(velmora_.nickname() + ": "));
+        }
+        add_phrases(sentence, line);
+        result.push_back(std::move(sentence));
+    }
+    return result;
+}
+
+void CHAT_TEXT_UTILITIES::add_phrases(CHESS_GUI_CHAT_SENTENCE& sentence,
+                                      const std::string& line) const {
+    std::string accumulator;
+    bool bold = false;
+    for (char c : line) {
+        if (c == '*') {
+            if (bold) {
+                sentence.add(CHESS_GUI_CHAT_PHRASE::bold(substitute(accumulator)));
+            } else if (!accumulator.empty()) {
+                sentence.add(CHESS_GUI_CHAT_PHRASE::normal(substitute(accumulator)));
+            }
+            bold = !bold;
+            accumulator.clear();
+        } else if (c == '<') {
+            if (!accumulator.empty()) {
+                sentence.add(CHESS_GUI_CHAT_PHRASE::normal(substitute(accumulator)));
+            }
+            accumulator.clear();
+        } else if (c == '>') {
+            add_link(sentence, accumulator);
+            accumulator.clear();
+        } else {
+            accumulator += c;
+        }
+    }
+    if (!accumulator.empty()) {
+        sentence.add(CHESS_GUI_CHAT_PHRASE::normal(substitute(accumulator)));
+    }
+}
+
+// "<text|IDENTIFIER>" acts on the identifier; "<address>" is an address shown as it is.
+void CHAT_TEXT_UTILITIES::add_link(CHESS_GUI_CHAT_SENTENCE& sentence,
+                                   const std::string& content) const {
+    const std::size_t bar = content.find('|');
+    if (bar == std::string::npos) {
+        const std::string shown = substitute(content);
+        sentence.add(CHESS_GUI_CHAT_PHRASE::link(shown, CHESS_LINK_DATA(std::nullopt, shown)));
+        return;
+    }
+    const std::string shown = substitute(content.substr(0, bar));
+    sentence.add(
+        CHESS_GUI_CHAT_PHRASE::link(shown, CHESS_LINK_DATA(content.substr(bar + 1), shown)));
+}
+
+// Each '$' and the name after it becomes the variable's value with its '$' characters removed,
+// or the upper-cased name in parentheses when no such variable is set.
+std::string CHAT_TEXT_UTILITIES::substitute(const std::string& text) const {
+    std::string result;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '$') {
+            result += text[i];
+            continue;
+        }
+        std::size_t end = i + 1;
+        while (end < text.size() && R::is_variable_char(text[end])) {
+            ++end;
+        }
+        const std::string name = R::to_upper(text.substr(i + 1, end - i - 1));
+        const auto found = symbols_.find(name);
+        if (found == symbols_.end()) {
+            result += "(" + name + ")";
+        } else {
+            for (char c : found->second) {
+                if (c != '$') {
+                    result += c;
+                }
+            }
+        }
+        i = end - 1;
+    }
+    return result;
+}
+
+void CHAT_TEXT_UTILITIES::set_variable(const std::string& name, const std::string& value) {
+    symbols_[R::to_upper(name)] = value;
+}
+
+std::optional<std::string> CHAT_TEXT_UTILITIES::variable(const std::string& name) const {
+    const auto found = symbols_.find(R::to_upper(name));
+    if (found == symbols_.end()) {
+        return std::nullopt;
+    }
+    return found->second;
+}
+
+void CHAT_TEXT_UTILITIES::remove_variable(const std::string& name) {
+    symbols_.erase(R::to_upper(name));
+}
+
+std::vector<CHESS_GUI_CHAT_SENTENCE> CHAT_TEXT_UTILITIES::answer(VELMORA_EVENT& event,
+                                                                 const VARIABLES& variables) {
+    velmora_.execute_now(event);
+    if (!event.text_message) {
+        return {};
+    }
+    for (const auto& [name, value] : variables) {
+        set_variable(name, value);
+    }
+    std::vector<CHESS_GUI_CHAT_SENTENCE> result = system_sentences(*event.text_message);
+    for (const auto& variable : variables) {
+        remove_variable(variable.first);
+    }
+    return result;
+}
+
+std::vector<CHESS_GUI_CHAT_SENTENCE> CHAT_TEXT_UTILITIES::about() {
+    VELMORA_EVENT_ABOUT event;
+    return answer(event);
+}
+
+std::vector<CHESS_GUI_CHAT_SENTENCE> CHAT_TEXT_UTILITIES::save(const std::string& file_name) {
+    VELMORA_EVENT_SAVE event;
+    return answer(event, {{"filename", file_name}});
+}
+
+std::vector<CHESS_GUI_CHAT_SENTENCE> CHAT_TEXT_UTILITIES::save_error(const std::string& message) {
+    VELMORA_EVENT_SAVE_ERROR event;
+    return answer(event, {{"msg", message}});
+}
+
+std::vector<CHESS_GUI_CHAT_SENTENCE> CHAT_TEXT_UTILITIES::load(const std::string& file_name) {
+    VELMORA_EVENT_LOAD event;
+    return answer(event, {{"filename", file_name}});
+}
+
+std::vector<CHESS_GUI_CHAT_SENTENCE> CHAT_TEXT_UTILITIES::load_error(const std::string& message) {
+    VELMORA_EVENT_LOAD_ERROR event;
+    return answer(event, {{"msg", message}});
+}
+
+std::vector<CHESS_GUI_CHAT_SENTENCE> CHAT_TEXT_UTILITIES::resign_confirmation() {
+    VELMORA_EVENT_RESIGN_CONFIRM event;
+    return answer(event);
+}
+
+std::vector<CHESS_GUI_CHAT_SENTENCE> CHAT_TEXT_UTILITIES::hint_before() {
+    VELMORA_EVENT_HINT_BEFORE event;
+    return answer(event);
+}
+
+std::vector<CHESS_GUI_CHAT_SENTENCE> CHAT_TEXT_UTILITIES::hint_after(const std::string& move_text) {
+    VELMORA_EVENT_HINT_AFTER event;
+    return answer(event, {{"hint", move_text}});
+}
+
+std::vector<CHESS_GUI_CHAT_SENTENCE>
+CHAT_TEXT_UTILITIES::statistics(const CHAT_STATISTICS_VALUES& statistics,
+                                const std::string& skill_text) {
+    VELMORA_EVENT_STATISTICS event;
+    return answer(event, {{"nps", std::to_string(statistics.nodes_per_second)},
+                          {"last_nps", std::to_string(statistics.last_nps)},
+                          {"last_nc", std::to_string(statistics.last_node_count)},
+                          {"tslots", std::to_string(statistics.total_hash_slots)},
+                          {"slots", std::to_string(statistics.hash_slots_used)},
+                          {"collision", std::to_string(statistics.total_hash_collisions)},
+                          {"lookup", std::to_string(statistics.total_hash_lookups)},
+                          {"bs", statistics.best_sequence},
+                          {"skill", skill_text}});
+}
+
+std::vector<CHESS_GUI_CHAT_SENTENCE>
+CHAT_TEXT_UTILITIES::change_nickname(const std::string& old_nickname,
+                                     const std::string& new_nickname) {
+    VELMORA_EVENT_CHANGE_NICKNAME event;
+    return answer(event, {{"old", old_nickname}, {"new", new_nickname}});
+}
+
+std::vector<CHESS_GUI_CHAT_SENTENCE> CHAT_TEXT_UTILITIES::start_help() {
+    VELMORA_EVENT_START event;
+    return answer(event);
+}
+
+std::vector<CHESS_GUI_CHAT_SENTENCE> CHAT_TEXT_UTILITIES::help(int32_t topic) {
+    VELMORA_EVENT_HELP event(topic);
+    return answer(event);
+}
+
+std::optional<int32_t> CHAT_TEXT_UTILITIES::help_topic(const std::string& identifier) {
+    if (identifier.rfind("HELP", 0) != 0) {
+        return std::nullopt;
+    }
+    const std::string digits = identifier.substr(4);
+    if (digits.empty()) {
+        return 0;
+    }
+    if (digits.size() > 9) {
+        return std::nullopt;
+    }
+    for (char c : digits) {
+        if (!R::is_digit(c)) {
+            return std::nullopt;
+        }
+    }
+    return std::stoi(digits);
+}
