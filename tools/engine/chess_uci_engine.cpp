@@ -67,16 +67,16 @@ bool CHESS_UCI_ENGINE::handle(const std::string& line) {
     } else if (command == "isready") {
         say("readyok");
     } else if (command == "ucinewgame") {
-        stop();
+        settle();
         new_game();
     } else if (command == "setoption") {
-        stop();
+        settle();
         set_option(arguments);
     } else if (command == "position") {
-        stop();
+        settle();
         set_position(arguments);
     } else if (command == "go") {
-        stop();
+        settle();
         go(arguments);
     } else if (command == "stop") {
         stop();
@@ -203,7 +203,8 @@ void CHESS_UCI_ENGINE::go(const std::string& arguments) {
     engine_.set_limits(max_ply, time_limit, qsearch_);
     engine_.clear_termination();
     stop_requested_ = false;
-    worker_ = std::thread([this, infinite = limits.infinite] { run_search(infinite); });
+    infinite_ = limits.infinite;
+    worker_ = std::thread([this] { run_search(); });
 }
 
 // A share of the clock: the time left spread over the moves to go (or thirty), plus most of the
@@ -216,10 +217,10 @@ int64_t CHESS_UCI_ENGINE::time_share(const GO_LIMITS& limits) const {
     return std::max<int64_t>(1, std::min(share, left / 2));
 }
 
-void CHESS_UCI_ENGINE::run_search(bool infinite) {
+void CHESS_UCI_ENGINE::run_search() {
     engine_.set_iteration_observer([this](const CHESS_ITERATION_REPORT& r) { report(r); });
     engine_.search(game_.board(), game_.history());
-    if (infinite) {
+    if (infinite_) {
         // An infinite search answers only when told to stop.
         std::unique_lock lock(stop_mutex_);
         stop_signal_.wait(lock, [this] { return stop_requested_; });
@@ -252,6 +253,16 @@ void CHESS_UCI_ENGINE::stop() {
     }
     stop_signal_.notify_all();
     worker_.join();
+}
+
+// A command that changes the engine waits for a search with limits to end, and ends an infinite
+// one, so that a script of commands behaves as a chess program's dialogue does.
+void CHESS_UCI_ENGINE::settle() {
+    if (infinite_) {
+        stop();
+    } else {
+        wait_for_search();
+    }
 }
 
 void CHESS_UCI_ENGINE::wait_for_search() {

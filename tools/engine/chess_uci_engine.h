@@ -24,8 +24,8 @@ class CHESS_UCI_ENGINE {
 
     // Handles one command line; false after "quit".
     bool handle(const std::string& line);
-    // Waits until no search runs (for tests and for the end of input).
-    void wait_for_search();
+    // Waits for a search with limits to end and ends an infinite one (at the end of input).
+    void settle();
 
   private:
     struct GO_LIMITS {
@@ -45,7 +45,8 @@ class CHESS_UCI_ENGINE {
     void new_game();
     void apply_skill_level();
     int64_t time_share(const GO_LIMITS& limits) const;
-    void run_search(bool infinite);
+    void run_search();
+    void wait_for_search();
     void report(const CHESS_ITERATION_REPORT& iteration);
     void say(const std::string& line);
 
@@ -59,4 +60,5 @@ class CHESS_UCI_ENGINE {
     std::mutex stop_mutex_;
     std::condition_variable stop_signal_;
     bool stop_requested_ = false;
+    bool infinite_ = false;
 };

@@ -19,7 +19,7 @@ int run_uci() {
             return 0;
         }
     }
-    engine.wait_for_search();
+    engine.settle();
     return 0;
 }
 

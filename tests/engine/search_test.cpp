@@ -1,0 +1,227 @@
+#include "engine/chess_search_no_thread.h"
+#include "rules/chess_fen_reader.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace {
+
+CHESS_POSITION from_fen(const std::string& fen) {
+    CHESS_FEN_READER reader;
+    reader.read(fen);
+    EXPECT_FALSE(reader.failed()) << reader.error_message();
+    return reader.position();
+}
+
+// An engine that records every completed iteration.
+class RECORDING_SEARCH : public CHESS_SEARCH_NO_THREAD {
+  public:
+    RECORDING_SEARCH() {
+        set_iteration_observer(
+            [this](const CHESS_ITERATION_REPORT& report) { iterations.push_back(report); });
+    }
+    std::vector<CHESS_ITERATION_REPORT> iterations;
+};
+
+// An engine whose clock the test moves: it stands still until `late_from_call` reads, then
+// jumps an hour ahead.
+class SLOW_CLOCK_SEARCH : public RECORDING_SEARCH {
+  public:
+    mutable int calls = 0;
+    int late_from_call = 1000000;
+
+  protected:
+    int64_t tick_count() const override { return ++calls >= late_from_call ? 3600000 : 0; }
+};
+
+std::string uci_line(const std::vector<CHESS_MOVE>& line) {
+    std::string text;
+    for (const CHESS_MOVE& m : line) {
+        text += (text.empty() ? "" : " ") + m.uci_text();
+    }
+    return text;
+}
+
+TEST(Search, MateInOneIsFoundAndScoredByDistance) {
+    RECORDING_SEARCH engine;
+    engine.reset(3, 60, true);
+    engine.search(from_fen("6k1/5ppp/8/8/8/8/5PPP/3R2K1 w - - 0 1"), {});
+    ASSERT_TRUE(engine.item().has_value());
+    EXPECT_EQ(engine.item()->uci_text(), "d1d8");
+    EXPECT_EQ(engine.iterations.back().score, CHESS_SEARCH::mate_base - 1);
+    EXPECT_EQ(engine.statistics().best_sequence, "d1-d8+");
+}
+
+TEST(Search, MateInTwoScoresLessThanMateInOne) {
+    RECORDING_SEARCH engine;
+    engine.reset(5, 60, true);
+    // 1. Kb6 Kb8 2. Rh8#: mated three plies from the root.
+    engine.search(from_fen("k7/8/2K5/8/8/8/8/7R w - - 0 1"), {});
+    ASSERT_TRUE(engine.item().has_value());
+    EXPECT_EQ(engine.iterations.back().score, CHESS_SEARCH::mate_base - 3);
+}
+
+TEST(Search, RootWithoutMovesSetsMateOrStalemate) {
+    RECORDING_SEARCH engine;
+    engine.reset(3, 60, true);
+    engine.search(from_fen("R5k1/5ppp/8/8/8/8/5PPP/6K1 b - - 0 1"), {});
+    EXPECT_TRUE(engine.check_mate());
+    EXPECT_FALSE(engine.stale_mate());
+    EXPECT_FALSE(engine.item().has_value());
+    EXPECT_EQ(engine.statistics().best_sequence, "nothing");
+
+    engine.search(from_fen("7k/5Q2/6K1/8/8/8/8/8 b - - 0 1"), {});
+    EXPECT_TRUE(engine.stale_mate());
+    EXPECT_FALSE(engine.check_mate());
+    EXPECT_FALSE(engine.item().has_value());
+}
+
+TEST(Search, FiftyMoveRootDrawOnlyWhenNotInCheck) {
+    RECORDING_SEARCH engine;
+    engine.reset(2, 60, false);
+    engine.search(from_fen("4k3/8/8/8/8/8/R7/4K3 w - - 101 80"), {});
+    EXPECT_TRUE(engine.draw());
+    EXPECT_FALSE(engine.item().has_value());
+
+    engine.search(from_fen("4k3/8/8/8/8/8/R7/4K3 w - - 100 80"), {});
+    EXPECT_FALSE(engine.draw());
+    EXPECT_TRUE(engine.item().has_value());
+
+    // In check the game goes on, so the engine must still answer with a move.
+    engine.search(from_fen("4k3/8/8/8/8/8/4r3/4K3 w - - 101 80"), {});
+    EXPECT_FALSE(engine.draw());
+    ASSERT_TRUE(engine.item().has_value());
+    EXPECT_EQ(engine.item()->uci_text(), "e1e2");
+}
+
+TEST(Search, IterationsRunFromDepthTwoToMaxPly) {
+    for (int32_t max_ply : {2, 3, 5}) {
+        RECORDING_SEARCH engine;
+        engine.reset(max_ply, 60, true);
+        CHESS_POSITION board;
+        board.set_initial_position();
+        engine.search(board, {});
+        ASSERT_EQ(engine.iterations.size(), static_cast<size_t>(max_ply - 1));
+        EXPECT_EQ(engine.iterations.front().depth, 2);
+        EXPECT_EQ(engine.iterations.back().depth, max_ply);
+    }
+}
+
+TEST(Search, APositionRepeatedFromTheGameScoresZero) {
+    // Black is a queen down; stepping back to g8 repeats an earlier position of the game.
+    CHESS_GAME game(from_fen("7k/8/8/8/8/8/8/K2Q4 b - - 0 1"));
+    for (const char* text : {"h8g8", "d1d2", "g8h8", "d2d1"}) {
+        for (const CHESS_MOVE& m : game.legal_moves()) {
+            if (m.uci_text() == text) {
+                game.make_move(m);
+                break;
+            }
+        }
+    }
+    ASSERT_EQ(game.move_count(), 4);
+    RECORDING_SEARCH engine;
+    engine.reset(2, 60, false);
+    engine.search(game.board(), game.history());
+    EXPECT_EQ(engine.iterations.back().score, 0);
+    EXPECT_EQ(engine.item()->uci_text(), "h8g8");
+
+    engine.search(game.board(), {}); // without the game's history it is just lost
+    EXPECT_LT(engine.iterations.back().score, -500);
+}
+
+TEST(Search, WithoutQuiescenceADepthZeroNodeIsTheStaticEvaluation) {
+    // White can take a defended pawn with the queen; at depth 2 without quiescence the recapture
+    // is beyond the horizon of neither side's first reply, so the line must keep the queen.
+    RECORDING_SEARCH engine;
+    engine.reset(2, 60, false);
+    const CHESS_POSITION board = from_fen("4k3/8/2p5/3p4/8/8/3Q4/4K3 w - - 0 1");
+    engine.search(board, {});
+    EXPECT_NE(engine.item()->uci_text(), "d2d5");
+}
+
+TEST(Search, StatisticsAfterResetAndAfterASearch) {
+    RECORDING_SEARCH engine;
+    engine.reset(3, 60, true);
+    EXPECT_EQ(engine.statistics().best_sequence, "N/A");
+    EXPECT_EQ(engine.statistics().nodes_per_second, 0);
+    EXPECT_EQ(engine.statistics().last_node_count, 0);
+    EXPECT_EQ(engine.statistics().total_hash_slots, 1000777);
+
+    CHESS_POSITION board;
+    board.set_initial_position();
+    engine.search(board, {});
+    const CHESS_STATISTICS& statistics = engine.statistics();
+    EXPECT_EQ(statistics.last_node_count, engine.node_count());
+    EXPECT_GT(statistics.hash_slots_used, 0);
+    EXPECT_NE(statistics.best_sequence, "N/A");
+    EXPECT_EQ(statistics.best_sequence.substr(0, 5), engine.item()->uci_text().substr(0, 2) + "-" +
+                                                         engine.item()->uci_text().substr(2, 2));
+}
+
+TEST(Search, FixedDepthSearchesArePinnedNodeForNode) {
+    struct CASE {
+        const char* fen;
+        int32_t depth;
+        bool qsearch;
+        int64_t nodes;
+        const char* line;
+    };
+    const CASE cases[] = {
+        {"rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1", 4, true, 3947,
+         "d2d4 d7d5 b1c3 g8f6"},
+        {"r3k2r/p1ppqpb1/bn2pnp1/3PN3/1p2P3/2N2Q1p/PPPBBPPP/R3K2R w KQkq - 0 1", 3, true, 210261,
+         "e2a6 b4c3 d2c3"},
+        {"8/2p5/3p4/KP5r/1R3p1k/8/4P1P1/8 w - - 0 1", 5, false, 6118, "b4f4 h4g3 f4f7 g3g2 f7c7"},
+    };
+    for (const CASE& c : cases) {
+        RECORDING_SEARCH engine;
+        engine.reset(c.depth, 3600, c.qsearch);
+        engine.search(from_fen(c.fen), {});
+        EXPECT_EQ(engine.node_count(), c.nodes) << c.fen;
+        EXPECT_EQ(uci_line(engine.iterations.back().line), c.line) << c.fen;
+    }
+}
+
+TEST(Search, ATimeOutKeepsTheLastCompletedIteration) {
+    SLOW_CLOCK_SEARCH engine;
+    engine.reset(40, 10, true);
+    engine.late_from_call = 3; // the search's begin, then the first deadline check runs late
+    engine.search(from_fen("r3k2r/p1ppqpb1/bn2pnp1/3PN3/1p2P3/2N2Q1p/PPPBBPPP/R3K2R w KQkq - 0 1"),
+                  {});
+    ASSERT_FALSE(engine.iterations.empty());
+    ASSERT_TRUE(engine.item().has_value());
+    EXPECT_EQ(*engine.item(), engine.iterations.back().line.front());
+    EXPECT_GE(engine.node_count(), CHESS_SEARCH::time_check_interval);
+    EXPECT_EQ(engine.statistics().last_node_count, engine.node_count());
+}
+
+TEST(Search, AStopBeforeTheFirstIterationStillAnswersTheFirstLegalMove) {
+    RECORDING_SEARCH engine;
+    engine.reset(40, 3600, true);
+    engine.terminate();
+    // The first iteration here takes more nodes than one message-pump interval.
+    const CHESS_POSITION board =
+        from_fen("r3k2r/p1ppqpb1/bn2pnp1/3PN3/1p2P3/2N2Q1p/PPPBBPPP/R3K2R w KQkq - 0 1");
+    engine.search(board, {});
+    EXPECT_TRUE(engine.iterations.empty());
+    EXPECT_EQ(engine.node_count(), CHESS_SEARCH::pump_interval);
+    ASSERT_TRUE(engine.item().has_value());
+    EXPECT_EQ(*engine.item(), CHESS_GAME(board).legal_moves().front());
+    EXPECT_EQ(engine.statistics().best_sequence, "nothing");
+}
+
+TEST(Search, PvTextWritesEachMoveInItsPositionAndMarksMisfits) {
+    CHESS_POSITION board;
+    board.set_initial_position();
+    const CHESS_MOVE e4(CHESS_MOVE::move_pawn_double, 1, 13, 29);
+    const CHESS_MOVE e5(CHESS_MOVE::move_pawn_double, 7, 53, 37);
+    const CHESS_MOVE ghost(CHESS_MOVE::move_normal, 5, 20, 40); // no queen on d3
+    EXPECT_EQ(CHESS_SEARCH::pv_text({e4, ghost, e5}, board), "e2-e4, INV, e7-e5");
+    EXPECT_EQ(CHESS_SEARCH::pv_text({}, board), "nothing");
+    CHESS_POSITION fresh;
+    fresh.set_initial_position();
+    EXPECT_EQ(board, fresh);
+}
+
+} // namespace
