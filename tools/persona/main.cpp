@@ -1,0 +1,52 @@
+// velmora-persona: the tool for people who write persona data files.
+//   velmora-persona check FILE   load the file as the game does and print what was found
+//   velmora-persona seal FILE    rewrite the magic number after an edit
+// Faults go to standard output as the one line the game would show; the exit code is 1 then,
+// 2 for a wrong command line.
+#include "persona/velmora.h"
+#include "persona/velmora_seal.h"
+
+#include <iostream>
+#include <string>
+
+namespace {
+
+int check(const std::string& filename) {
+    const VELMORA velmora(filename);
+    if (velmora.failed()) {
+        std::cout << velmora.error_message() << '\n';
+        return 1;
+    }
+    const VELMORA_DB& db = velmora.db();
+    std::cout << "nickname: " << velmora.nickname() << '\n'
+              << "rating: " << (db.mature() ? 'M' : 'G') << '\n'
+              << "debug: " << (db.debug_mode() ? 1 : 0) << '\n'
+              << "groups: " << db.group_count() << '\n'
+              << "checksum: " << db.checksum() << '\n';
+    return 0;
+}
+
+int seal(const std::string& filename) {
+    const VELMORA_SEAL sealed(filename);
+    if (sealed.failed()) {
+        std::cout << sealed.error_message() << '\n';
+        return 1;
+    }
+    std::cout << sealed.magic_number() << '\n';
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const std::string command = argc == 3 ? argv[1] : "";
+    if (command == "check") {
+        return check(argv[2]);
+    }
+    if (command == "seal") {
+        return seal(argv[2]);
+    }
+    std::cerr << "usage: velmora-persona check FILE\n"
+                 "       velmora-persona seal FILE\n";
+    return 2;
+}
