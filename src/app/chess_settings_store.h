@@ -1,0 +1,21 @@
+// The per-user settings the program reads, seen through a small interface so that the core
+// stays free of any platform library and tests can give it a store of their own. The desktop's
+// store is QSettings("Kwo", "VelMoraChess").
+#pragma once
+
+#include <optional>
+#include <string>
+
+class CHESS_SETTINGS_STORE {
+  public:
+    virtual ~CHESS_SETTINGS_STORE() = default;
+
+    // Whether the store holds anything under the program's key (on Linux: the settings file
+    // exists and can be read).
+    virtual bool has_key() const = 0;
+    // A string value under the program's key, if present.
+    virtual std::optional<std::string> value(const std::string& name) const = 0;
+    // A per-user folder the program may always write to, for its own files when the
+    // installation directory is not writable.
+    virtual std::string user_data_directory() const = 0;
+};
