@@ -163,6 +163,11 @@ TEST(Game, MovesThatLeaveTheKingAttackedAreNotLegal) {
         EXPECT_NE(m.dst, sq("e2")) << describe(m);
     }
     EXPECT_TRUE(has_legal(game, "e1f1"));
+
+    // Taking en passant would clear the rank between king and rook: generated, not legal.
+    const CHESS_GAME pinned = game_from("8/8/8/KPp4r/8/8/8/7k w - c6 0 1");
+    EXPECT_FALSE(has_legal(pinned, "b5c6"));
+    EXPECT_TRUE(has_legal(pinned, "b5b6"));
 }
 
 TEST(Game, TakeBackOfTheFirstMoveRestoresTheInitialPositionExactly) {

@@ -19,6 +19,10 @@ struct PERFT_CASE {
     std::vector<int64_t> leaves; // index d - 1 holds the count at depth d
 };
 
+void PrintTo(const PERFT_CASE& c, std::ostream* os) {
+    *os << c.name;
+}
+
 std::string trimmed(const std::string& text) {
     const size_t first = text.find_first_not_of(" \t");
     const size_t last = text.find_last_not_of(" \t\r");
