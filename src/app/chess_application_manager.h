@@ -16,8 +16,18 @@
 #include "persona/chess_link_data.h"
 #include "rules/chess_game.h"
 
+#include <array>
 #include <cstdint>
+#include <memory>
+#include <optional>
 #include <string>
+#include <vector>
+
+class CHAT_TEXT_UTILITIES;
+class CHESS_APPLICATION_INSTALL_DIR;
+class CHESS_SEARCH_NO_THREAD;
+class VELMORA;
+class VELMORA_EVENT;
 
 class CHESS_APPLICATION_MANAGER : public CHESS_APP_STATE_CONSTANTS,
                                   public CHESS_SHORTCUT_CONSTANTS {
@@ -68,5 +78,98 @@ class CHESS_APPLICATION_MANAGER : public CHESS_APP_STATE_CONSTANTS,
     const CHESS_GAME& game() const;
 
   private:
-    // The fields and the algorithms' helpers come with the implementation.
+    bool accepting() const;
+
+    // Start-up.
+    bool read_configuration();
+    void check_video_file();
+    void start_sequence();
+    void autoload();
+    std::string data_file(const std::string& name) const;
+
+    // States, seating and the command table.
+    void set_state(int32_t s);
+    void apply_command_table();
+    void set_command(int32_t id, bool enabled);
+    bool undo_allowed() const;
+    void clear_hint();
+
+    // Games and moves.
+    void begin_game(const CHESS_GAME& g, const CHESS_GAME_OPTIONS& options, bool resigned_flag);
+    void continue_game();
+    void computer_turn();
+    void start_search();
+    void begin_thinking();
+    void end_thinking();
+    void computer_move();
+    void hint_ready();
+    bool is_legal(const CHESS_MOVE& move) const;
+    std::optional<CHESS_MOVE> legal_or_first(const std::optional<CHESS_MOVE>& move) const;
+    // Plays move for the side to move; answers the kind it captured (0 for none).
+    int32_t play(const CHESS_MOVE& move);
+    bool ends_game(bool by_velmora);
+    void announce_end(const CHESS_GUI_CHAT_SENTENCE& sentence, int32_t sound,
+                      std::unique_ptr<VELMORA_EVENT> event);
+    void raise_move_event(const CHESS_MOVE& move, int32_t captured_kind, bool by_velmora);
+    void resign();
+    void resume();
+    void take_back(int32_t plies, bool taunt);
+    void leave_browsing();
+    void refresh_board();
+    void update_score();
+    void show_statuses();
+    void set_statuses(const std::string& player, const std::string& velmora);
+    void set_nickname(const std::string& nick);
+    void write_game_file(const std::string& name);
+
+    // Chat and persona.
+    void follow_hint_link(const std::string& url);
+    void help_topic(const std::string& identifier);
+    void raise(std::unique_ptr<VELMORA_EVENT> event);
+    void raise_webcam_event(bool is_on);
+    bool is_stale(const VELMORA_EVENT* event) const;
+    void present_next(bool with_clip);
+    void show_framed(const std::vector<CHESS_GUI_CHAT_SENTENCE>& sentences);
+    void system_message(const std::string& text);
+    static CHESS_GUI_CHAT_SENTENCE announcement(const std::string& before,
+                                                const std::string& bold = "",
+                                                const std::string& after = "");
+
+    CHESS_APPLICATION_USER_INTERFACE& ui_;
+    const CHESS_SETTINGS_STORE& settings_;
+    CHESS_GAME game_;
+    CHESS_GAME_OPTIONS game_options_;
+    std::unique_ptr<CHESS_SEARCH_NO_THREAD> search_;
+    std::unique_ptr<VELMORA> velmora_;
+    std::unique_ptr<CHESS_APPLICATION_INSTALL_DIR> install_dir_;
+    std::unique_ptr<CHAT_TEXT_UTILITIES> txtutil_;
+    std::string player_nick_ = "player";
+    std::string velmora_nick_;
+    std::string player_status_;
+    std::string velmora_status_;
+    std::string file_name_;
+    std::string video_file_;
+    // Where the last game and the debug record are written: the installation directory, or the
+    // per-user data directory when the installation directory is not writable.
+    std::string data_directory_;
+    std::optional<std::string> last_hint_string_;
+    std::optional<CHESS_MOVE> last_hint_;
+    bool failed_ = false;
+    bool started_ = false;
+    bool cam_on_ = false;
+    bool resigned_ = false;
+    bool video_file_available_ = false;
+    // A search has returned and the tick that applies it has not come yet.
+    bool search_pending_ = false;
+    bool thinking_ = false;
+    // The game has been written on close; nothing may change it any more.
+    bool closing_ = false;
+    std::array<bool, last_shortcut + 1> enabled_{};
+    int32_t counter_ = 0;
+    int32_t state_ = state_no_game;
+    int32_t player_color_ = 1;
+    int32_t velmora_color_ = 2;
+    int32_t side_to_move_ = 1;
+    int32_t bottom_side_ = 1;
+    int32_t current_ply_ = 0;
 };

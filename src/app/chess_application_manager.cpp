@@ -1,0 +1,1022 @@
+#include "app/chess_application_manager.h"
+
+#include "app/chess_application_install_dir.h"
+#include "engine/chess_search_no_thread.h"
+#include "persona/chat_text_utilities.h"
+#include "persona/velmora.h"
+#include "persona/velmora_debug_events.h"
+#include "persona/velmora_event_credits.h"
+#include "persona/velmora_event_draw.h"
+#include "persona/velmora_event_easter_egg.h"
+#include "persona/velmora_event_flip_board.h"
+#include "persona/velmora_event_game_continue.h"
+#include "persona/velmora_event_game_end.h"
+#include "persona/velmora_event_game_start.h"
+#include "persona/velmora_event_move.h"
+#include "persona/velmora_event_nickname_taunt.h"
+#include "persona/velmora_event_player_resigns.h"
+#include "persona/velmora_event_player_wins.h"
+#include "persona/velmora_event_resign_taunt.h"
+#include "persona/velmora_event_sitdown.h"
+#include "persona/velmora_event_stale_mate.h"
+#include "persona/velmora_event_standup.h"
+#include "persona/velmora_event_thinking.h"
+#include "persona/velmora_event_undo_taunt.h"
+#include "persona/velmora_event_velmora_wins.h"
+#include "persona/velmora_event_webcam_changed.h"
+#include "saved_games/chess_game_file.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+const std::string title = "Velmora Chess v1.2";
+const std::string initial_nick = "player";
+const std::string autosave_name = "lastgame.txt";
+const std::string debug_name = "debug_game.txt";
+const std::string persona_name = "velmora_chess.dat";
+const std::string video_name = "velmora_chess.avi";
+const std::string no_game = "no game";
+
+using UI = CHESS_APPLICATION_USER_INTERFACE;
+using G = CHESS_GENERAL_CONSTANTS;
+
+bool file_exists(const std::string& path) {
+    std::error_code error;
+    return std::filesystem::exists(path, error);
+}
+
+bool file_readable(const std::string& path) {
+    std::error_code error;
+    return std::filesystem::is_regular_file(path, error) &&
+           std::ifstream(path, std::ios::binary).good();
+}
+
+} // namespace
+
+CHESS_APPLICATION_MANAGER::CHESS_APPLICATION_MANAGER(CHESS_APPLICATION_USER_INTERFACE& ui,
+                                                     const CHESS_SETTINGS_STORE& settings)
+    : ui_(ui), settings_(settings) {}
+
+CHESS_APPLICATION_MANAGER::~CHESS_APPLICATION_MANAGER() = default;
+
+// ---------------------------------------------------------------------------------------------
+// Start-up
+
+void CHESS_APPLICATION_MANAGER::start() {
+    if (started_ || failed_) {
+        return;
+    }
+    if (!read_configuration()) {
+        failed_ = true;
+        return;
+    }
+    check_video_file();
+    file_name_.clear();
+    game_options_ = CHESS_GAME_OPTIONS();
+    game_ = CHESS_GAME();
+    txtutil_ = std::make_unique<CHAT_TEXT_UTILITIES>(*velmora_);
+    search_ = std::make_unique<CHESS_SEARCH_NO_THREAD>([this] { ui_.process_pending_events(); });
+    data_directory_ = install_dir_->item();
+    const std::string user_directory = settings_.user_data_directory();
+    if (!user_directory.empty() && !install_dir_->is_writable()) {
+        data_directory_ = user_directory;
+    }
+    started_ = true;
+    start_sequence();
+}
+
+bool CHESS_APPLICATION_MANAGER::failed() const {
+    return failed_;
+}
+
+bool CHESS_APPLICATION_MANAGER::read_configuration() {
+    install_dir_ = std::make_unique<CHESS_APPLICATION_INSTALL_DIR>(settings_);
+    if (install_dir_->failed()) {
+        ui_.show_error(install_dir_->error_message());
+        return false;
+    }
+    velmora_ = std::make_unique<VELMORA>(install_dir_->file(persona_name));
+    if (velmora_->failed()) {
+        ui_.show_error(velmora_->error_message());
+        return false;
+    }
+    return true;
+}
+
+// A missing or broken video only switches the webcam off; the game goes on without it.
+void CHESS_APPLICATION_MANAGER::check_video_file() {
+    video_file_available_ = true;
+    video_file_ = install_dir_->file(video_name);
+    if (!file_exists(video_file_)) {
+        ui_.show_error("Webcam disabled. (no such file: " + video_file_ + ")");
+        video_file_available_ = false;
+    } else if (!file_readable(video_file_)) {
+        ui_.show_error("File not readable: " + video_file_);
+        video_file_available_ = false;
+    } else if (const std::optional<std::string> error = ui_.open_video(video_file_)) {
+        video_file_available_ = false;
+        ui_.show_error(*error);
+    }
+}
+
+void CHESS_APPLICATION_MANAGER::start_sequence() {
+    resigned_ = false;
+    player_color_ = G::white;
+    velmora_color_ = G::black;
+    player_nick_ = initial_nick;
+    velmora_nick_ = velmora_->nickname();
+    set_statuses(no_game, no_game);
+    txtutil_->set_variable("player", player_nick_);
+    current_ply_ = 0;
+    bottom_side_ = G::white;
+    ui_.set_bottom_side(bottom_side_);
+    ui_.clear_history();
+    ui_.set_player_name(G::white, "");
+    ui_.set_player_name(G::black, "");
+    ui_.set_video_caption(velmora_nick_);
+    ui_.set_title(title);
+    ui_.clear_side_to_move();
+    if (video_file_available_) {
+        cam_on_ = true;
+        present_next(true);
+    } else {
+        cam_on_ = false;
+        ui_.disable_webcam_switch();
+    }
+    ui_.disable_board();
+    ui_.update_board(CHESS_GUI_BOARD_INFO());
+    set_state(state_no_game);
+    for (int i = 0; i < 3; ++i) {
+        ui_.add_blank_line();
+    }
+    ui_.add_sentences(txtutil_->start_help());
+    ui_.add_blank_line();
+    autoload();
+}
+
+// The last game: resumed when it was unfinished, otherwise only its options and the nickname
+// are taken over. A missing or unreadable file changes nothing.
+void CHESS_APPLICATION_MANAGER::autoload() {
+    std::vector<std::string> candidates;
+    if (data_directory_ != install_dir_->item()) {
+        candidates.push_back(CHESS_APPLICATION_INSTALL_DIR::joined(data_directory_, autosave_name));
+    }
+    candidates.push_back(install_dir_->file(autosave_name));
+    const auto found = std::find_if(candidates.begin(), candidates.end(), file_exists);
+    if (found == candidates.end()) {
+        return;
+    }
+    const auto file = std::make_unique<CHESS_GAME_FILE>(*found);
+    file->read();
+    if (file->failed()) {
+        return;
+    }
+    set_nickname(file->nickname().value_or(player_nick_));
+    const CHESS_GAME_OPTIONS options = file->options().value_or(CHESS_GAME_OPTIONS());
+    const CHESS_GAME& g = file->game();
+    if (g.has_moves() && !g.is_over() && !file->resigned()) {
+        begin_game(g, options, false);
+        return;
+    }
+    game_options_ = options;
+    search_->reset(options.max_ply, options.max_time, options.qsearch);
+}
+
+std::string CHESS_APPLICATION_MANAGER::data_file(const std::string& name) const {
+    return CHESS_APPLICATION_INSTALL_DIR::joined(data_directory_, name);
+}
+
+// ---------------------------------------------------------------------------------------------
+// States
+
+void CHESS_APPLICATION_MANAGER::set_state(int32_t s) {
+    const bool was_showing = velmora_->showing();
+    state_ = s;
+    bool showing = false;
+    switch (s) {
+    case state_no_game:
+    case state_game_over:
+        showing = false;
+        break;
+    case state_player_turn:
+    case state_thinking:
+    case state_hint:
+        showing = true;
+        break;
+    default:
+        std::abort(); // states are the manager's own constants
+    }
+    velmora_->set_showing(showing);
+    apply_command_table();
+    if (was_showing && !showing) {
+        raise(std::make_unique<VELMORA_EVENT_GAME_END>());
+        raise(std::make_unique<VELMORA_EVENT_STANDUP>());
+    } else if (!was_showing && showing) {
+        raise(std::make_unique<VELMORA_EVENT_SITDOWN>());
+        if (game_.has_moves()) {
+            raise(std::make_unique<VELMORA_EVENT_GAME_CONTINUE>());
+        } else {
+            raise(std::make_unique<VELMORA_EVENT_GAME_START>());
+        }
+    }
+    clear_hint();
+}
+
+// While a search runs, new game, load and undo stay greyed whatever the state: each would
+// replace or change the game the search still reads.
+void CHESS_APPLICATION_MANAGER::apply_command_table() {
+    // Bit id set: command id is enabled in that state.
+    static constexpr std::array<uint32_t, 6> table = {
+        0,
+        1u << 1 | 1u << 3 | 1u << 7 | 1u << 9 | 1u << 10,
+        1u << 2 | 1u << 4 | 1u << 5 | 1u << 7 | 1u << 8 | 1u << 9 | 1u << 10,
+        0,
+        0,
+        1u << 1 | 1u << 2 | 1u << 3 | 1u << 7 | 1u << 8 | 1u << 9 | 1u << 10};
+    for (int32_t id = first_shortcut; id <= last_shortcut; ++id) {
+        if (id == shortcut_undo) {
+            continue;
+        }
+        const bool listed = (table[state_] >> id & 1u) != 0;
+        const bool changes_game = id == shortcut_new_game || id == shortcut_load_game;
+        set_command(id, listed && !(changes_game && searching()));
+    }
+    set_command(shortcut_undo,
+                state_ != state_thinking && state_ != state_hint && !searching() && undo_allowed());
+}
+
+void CHESS_APPLICATION_MANAGER::set_command(int32_t id, bool enabled) {
+    enabled_[id] = enabled;
+    if (enabled) {
+        ui_.enable_command(id);
+    } else {
+        ui_.disable_command(id);
+    }
+}
+
+bool CHESS_APPLICATION_MANAGER::undo_allowed() const {
+    const int32_t plies = game_.move_count();
+    return player_color_ == G::white ? plies >= 1 : plies > 2;
+}
+
+void CHESS_APPLICATION_MANAGER::clear_hint() {
+    last_hint_string_.reset();
+    last_hint_.reset();
+}
+
+int32_t CHESS_APPLICATION_MANAGER::state() const {
+    return state_;
+}
+
+bool CHESS_APPLICATION_MANAGER::searching() const {
+    return search_ && search_->searching();
+}
+
+bool CHESS_APPLICATION_MANAGER::cam_on() const {
+    return cam_on_;
+}
+
+int32_t CHESS_APPLICATION_MANAGER::current_ply() const {
+    return current_ply_;
+}
+
+const CHESS_GAME& CHESS_APPLICATION_MANAGER::game() const {
+    return game_;
+}
+
+bool CHESS_APPLICATION_MANAGER::accepting() const {
+    return started_ && !failed_ && !closing_;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Games
+
+void CHESS_APPLICATION_MANAGER::begin_game(const CHESS_GAME& g, const CHESS_GAME_OPTIONS& options,
+                                           bool resigned_flag) {
+    game_ = g;
+    game_options_ = options;
+    resigned_ = resigned_flag;
+    search_->reset(options.max_ply, options.max_time, options.qsearch);
+    player_color_ = options.player_color == G::white ? G::white : G::black;
+    velmora_color_ = G::opponent(player_color_);
+    bottom_side_ = player_color_;
+    ui_.set_bottom_side(bottom_side_);
+    ui_.set_player_name(player_color_, player_nick_);
+    ui_.set_player_name(velmora_color_, velmora_nick_);
+    ui_.clear_history();
+    for (const CHESS_GAME_HISTORY_ITEM& item : game_.history()) {
+        CHESS_POSITION board = item.board;
+        ui_.add_history_move(item.move.out(board));
+    }
+    current_ply_ = game_.move_count();
+    ui_.set_history_plies(current_ply_);
+    refresh_board();
+    show_statuses();
+    update_score();
+    continue_game();
+}
+
+// A resigned game belongs to the player who resigned; a finished one shows the side that made
+// the last move.
+void CHESS_APPLICATION_MANAGER::continue_game() {
+    if (resigned_ || game_.is_over()) {
+        set_state(state_game_over);
+        side_to_move_ = resigned_ ? player_color_ : G::opponent(game_.side_to_move());
+        ui_.show_side_to_move(side_to_move_);
+        ui_.disable_board();
+        return;
+    }
+    set_state(state_player_turn);
+    if (game_.side_to_move() == player_color_) {
+        side_to_move_ = player_color_;
+        ui_.show_side_to_move(side_to_move_);
+        ui_.enable_board();
+        return;
+    }
+    computer_turn();
+}
+
+void CHESS_APPLICATION_MANAGER::computer_turn() {
+    side_to_move_ = velmora_color_;
+    ui_.show_side_to_move(side_to_move_);
+    set_state(state_thinking);
+    start_search();
+}
+
+// The search runs to its end inside this call, handing pending window messages to the window
+// as it goes; its result is applied by the first tick after it has returned.
+void CHESS_APPLICATION_MANAGER::start_search() {
+    ui_.disable_board();
+    begin_thinking();
+    search_->clear_termination();
+    search_pending_ = true;
+    search_->search(game_.board(), game_.history());
+}
+
+void CHESS_APPLICATION_MANAGER::begin_thinking() {
+    thinking_ = true;
+    ui_.begin_thinking();
+}
+
+void CHESS_APPLICATION_MANAGER::end_thinking() {
+    thinking_ = false;
+    ui_.end_thinking();
+}
+
+void CHESS_APPLICATION_MANAGER::new_game() {
+    if (!accepting() || searching() || (state_ != state_no_game && state_ != state_game_over)) {
+        return;
+    }
+    const std::optional<CHESS_GAME_OPTIONS> options = ui_.ask_new_game(game_options_);
+    if (!options) {
+        return;
+    }
+    const bool player_white = options->player_color == G::white;
+    ui_.add_blank_line();
+    CHESS_GUI_CHAT_SENTENCE sentence = CHESS_GUI_CHAT_SENTENCE::system();
+    sentence.add(CHESS_GUI_CHAT_PHRASE::normal("[NEW GAME: "));
+    sentence.add(CHESS_GUI_CHAT_PHRASE::bold(player_white ? player_nick_ : velmora_nick_));
+    sentence.add(CHESS_GUI_CHAT_PHRASE::normal(" vs. "));
+    sentence.add(CHESS_GUI_CHAT_PHRASE::bold(player_white ? velmora_nick_ : player_nick_));
+    sentence.add(CHESS_GUI_CHAT_PHRASE::normal("]"));
+    ui_.add_sentence(sentence);
+    ui_.add_blank_line();
+    begin_game(CHESS_GAME(), *options, false);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Moves
+
+void CHESS_APPLICATION_MANAGER::player_move(const CHESS_MOVE& move, bool animate) {
+    if (!accepting() || state_ != state_player_turn || searching() || !is_legal(move)) {
+        return;
+    }
+    leave_browsing();
+    const int32_t captured = play(move);
+    if (animate) {
+        ui_.animate_move(move.src, move.dst);
+    }
+    refresh_board();
+    if (velmora_->debug_mode()) {
+        write_game_file(debug_name);
+    }
+    if (ends_game(false)) {
+        return;
+    }
+    raise_move_event(move, captured, false);
+    computer_turn();
+}
+
+void CHESS_APPLICATION_MANAGER::computer_move() {
+    const std::optional<CHESS_MOVE> move = legal_or_first(search_->item());
+    if (!move) {
+        end_thinking();
+        return;
+    }
+    leave_browsing();
+    const int32_t captured = play(*move);
+    ui_.animate_move(move->src, move->dst);
+    refresh_board();
+    if (!ends_game(true)) {
+        raise_move_event(*move, captured, true);
+        set_state(state_player_turn);
+        side_to_move_ = player_color_;
+        ui_.show_side_to_move(side_to_move_);
+        ui_.enable_board();
+    }
+    end_thinking();
+}
+
+bool CHESS_APPLICATION_MANAGER::is_legal(const CHESS_MOVE& move) const {
+    const std::vector<CHESS_MOVE> legal = game_.legal_moves();
+    return std::find(legal.begin(), legal.end(), move) != legal.end();
+}
+
+// The search's move when it is legal here; otherwise the first legal move, so that a search
+// without an answer never leaves the game stuck or plays a void move.
+std::optional<CHESS_MOVE>
+CHESS_APPLICATION_MANAGER::legal_or_first(const std::optional<CHESS_MOVE>& move) const {
+    const std::vector<CHESS_MOVE> legal = game_.legal_moves();
+    if (move && std::find(legal.begin(), legal.end(), *move) != legal.end()) {
+        return move;
+    }
+    if (legal.empty()) {
+        return std::nullopt;
+    }
+    return legal.front();
+}
+
+int32_t CHESS_APPLICATION_MANAGER::play(const CHESS_MOVE& move) {
+    const int32_t captured = move.type == CHESS_MOVE_CONSTANTS::move_en_passant
+                                 ? CHESS_PIECE_CONSTANTS::pawn
+                                 : game_.board().kind_at(move.dst);
+    ui_.add_history_move(game_.move_text(move));
+    game_.make_move(move);
+    update_score();
+    current_ply_ = game_.move_count();
+    ui_.set_history_plies(current_ply_);
+    return captured;
+}
+
+bool CHESS_APPLICATION_MANAGER::ends_game(bool by_velmora) {
+    if (game_.check_mate()) {
+        const std::string& winner = by_velmora ? velmora_nick_ : player_nick_;
+        std::unique_ptr<VELMORA_EVENT> event;
+        if (by_velmora) {
+            event = std::make_unique<VELMORA_EVENT_VELMORA_WINS>();
+        } else {
+            event = std::make_unique<VELMORA_EVENT_PLAYER_WINS>();
+        }
+        announce_end(announcement("[CHECK-MATE ", winner, " WINS]"),
+                     by_velmora ? UI::beep_default : UI::beep_asterisk, std::move(event));
+    } else if (game_.stale_mate()) {
+        announce_end(announcement("[STALE-MATE]"), UI::beep_default,
+                     std::make_unique<VELMORA_EVENT_STALE_MATE>());
+    } else if (game_.draw()) {
+        announce_end(announcement("[DRAW]"), UI::beep_default,
+                     std::make_unique<VELMORA_EVENT_DRAW>());
+    } else {
+        return false;
+    }
+    return true;
+}
+
+void CHESS_APPLICATION_MANAGER::announce_end(const CHESS_GUI_CHAT_SENTENCE& sentence, int32_t sound,
+                                             std::unique_ptr<VELMORA_EVENT> event) {
+    ui_.add_blank_line();
+    ui_.add_sentence(sentence);
+    ui_.add_blank_line();
+    ui_.disable_board();
+    ui_.beep(sound);
+    raise(std::move(event));
+    show_statuses();
+    set_state(state_game_over);
+}
+
+// A check hides whatever else the move did.
+void CHESS_APPLICATION_MANAGER::raise_move_event(const CHESS_MOVE& move, int32_t captured_kind,
+                                                 bool by_velmora) {
+    const bool gives_check = game_.board().in_check(G::opponent(move.side()));
+    raise(VELMORA_EVENT_MOVE::make_for_move(by_velmora, gives_check, move.type, captured_kind));
+}
+
+void CHESS_APPLICATION_MANAGER::tick() {
+    if (!accepting()) {
+        return;
+    }
+    if (!cam_on_ && ++counter_ > 6) {
+        counter_ = 0;
+        present_next(false);
+    }
+    if (searching()) {
+        return;
+    }
+    if (search_pending_) {
+        search_pending_ = false;
+        apply_command_table();
+        if (thinking_ && state_ != state_thinking && state_ != state_hint) {
+            end_thinking();
+        }
+    }
+    if (state_ == state_thinking) {
+        computer_move();
+    } else if (state_ == state_hint) {
+        hint_ready();
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Undo and resignation
+
+void CHESS_APPLICATION_MANAGER::undo() {
+    if (!accepting() || searching() || state_ == state_thinking || state_ == state_hint ||
+        !undo_allowed()) {
+        return;
+    }
+    clear_hint();
+    // A withdrawn resignation made while the computer was to move hands the turn back to it.
+    const bool computer_to_move = resigned_ && game_.side_to_move() != player_color_;
+    int32_t plies = 2;
+    bool taunt = false;
+    if (resigned_) {
+        resigned_ = false;
+        plies = 0;
+    } else if (game_.is_over()) {
+        plies = game_.side_to_move() == player_color_ ? 2 : 1;
+    } else {
+        taunt = true;
+    }
+    if (!taunt && !computer_to_move) {
+        resume();
+    }
+    take_back(plies, taunt);
+    if (computer_to_move) {
+        computer_turn();
+    }
+}
+
+void CHESS_APPLICATION_MANAGER::resume() {
+    set_state(state_player_turn);
+    side_to_move_ = player_color_;
+    ui_.show_side_to_move(side_to_move_);
+    ui_.enable_board();
+}
+
+void CHESS_APPLICATION_MANAGER::take_back(int32_t plies, bool taunt) {
+    leave_browsing();
+    for (int32_t i = 0; i < plies && game_.has_moves(); ++i) {
+        const CHESS_GAME_HISTORY_ITEM item = game_.history().back();
+        ui_.animate_move(item.move.dst, item.move.src);
+        game_.remove_last_history_item();
+        game_.restore(item);
+        ui_.remove_last_history_move();
+        current_ply_ = game_.move_count();
+        ui_.set_history_plies(current_ply_);
+        refresh_board();
+    }
+    set_command(shortcut_undo, state_ != state_thinking && state_ != state_hint && undo_allowed());
+    update_score();
+    if (taunt) {
+        raise(std::make_unique<VELMORA_EVENT_UNDO_TAUNT>());
+    }
+    show_statuses();
+}
+
+void CHESS_APPLICATION_MANAGER::resign_prompt() {
+    if (!accepting()) {
+        return;
+    }
+    show_framed(txtutil_->resign_confirmation());
+    raise(std::make_unique<VELMORA_EVENT_RESIGN_TAUNT>());
+}
+
+void CHESS_APPLICATION_MANAGER::resign() {
+    if (state_ == state_no_game || state_ == state_game_over) {
+        system_message("[No game in progress]");
+        return;
+    }
+    ui_.add_blank_line();
+    ui_.add_sentence(announcement("[", player_nick_, " RESIGNS]"));
+    ui_.add_blank_line();
+    resigned_ = true;
+    ui_.disable_board();
+    ui_.beep(UI::beep_default);
+    raise(std::make_unique<VELMORA_EVENT_PLAYER_RESIGNS>());
+    show_statuses();
+    set_state(state_game_over);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Board, history and statuses
+
+void CHESS_APPLICATION_MANAGER::leave_browsing() {
+    if (current_ply_ < game_.move_count()) {
+        ui_.unmark_history_ply();
+        current_ply_ = game_.move_count();
+        refresh_board();
+    }
+}
+
+void CHESS_APPLICATION_MANAGER::refresh_board() {
+    ui_.update_board(CHESS_GUI_BOARD_INFO(game_, current_ply_));
+}
+
+void CHESS_APPLICATION_MANAGER::history_select(int32_t n) {
+    if (!accepting() || state_ == state_no_game) {
+        return;
+    }
+    current_ply_ = std::clamp(n, 0, game_.move_count());
+    refresh_board();
+    if (current_ply_ < game_.move_count()) {
+        ui_.mark_history_ply(current_ply_);
+    } else {
+        ui_.unmark_history_ply();
+    }
+}
+
+void CHESS_APPLICATION_MANAGER::flip_board() {
+    if (!accepting()) {
+        return;
+    }
+    bottom_side_ = G::opponent(bottom_side_);
+    ui_.set_bottom_side(bottom_side_);
+    if (state_ != state_no_game) {
+        ui_.set_player_name(player_color_, player_nick_);
+        ui_.set_player_name(velmora_color_, velmora_nick_);
+        set_statuses(player_status_, velmora_status_);
+        ui_.show_side_to_move(side_to_move_);
+    }
+    raise(std::make_unique<VELMORA_EVENT_FLIP_BOARD>());
+}
+
+void CHESS_APPLICATION_MANAGER::update_score() {
+    const int32_t value = game_.board().evaluate();
+    velmora_->set_score(velmora_color_ == G::white ? value : -value);
+}
+
+// The resignation always belongs to the player, whoever was to move when it came.
+void CHESS_APPLICATION_MANAGER::show_statuses() {
+    const bool player_to_move = game_.side_to_move() == player_color_;
+    if (resigned_) {
+        set_statuses("Resigns", "");
+    } else if (game_.check_mate()) {
+        set_statuses(player_to_move ? "" : "Winner!", player_to_move ? "Winner!" : "");
+    } else if (game_.stale_mate()) {
+        set_statuses("Stale-mate", "Stale-mate");
+    } else if (game_.draw()) {
+        set_statuses("Draw", "Draw");
+    } else {
+        set_statuses("", "");
+    }
+}
+
+void CHESS_APPLICATION_MANAGER::set_statuses(const std::string& player,
+                                             const std::string& velmora) {
+    player_status_ = player;
+    velmora_status_ = velmora;
+    ui_.set_status(player_color_, player_status_);
+    ui_.set_status(velmora_color_, velmora_status_);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Commands
+
+void CHESS_APPLICATION_MANAGER::command(int32_t id) {
+    if (!accepting() || id < first_shortcut || id > last_shortcut || !enabled_[id]) {
+        return;
+    }
+    switch (id) {
+    case shortcut_new_game:
+        new_game();
+        break;
+    case shortcut_save_game:
+        save_game();
+        break;
+    case shortcut_load_game:
+        load_game();
+        break;
+    case shortcut_resign:
+        resign_prompt();
+        break;
+    case shortcut_hint:
+        hint();
+        break;
+    case shortcut_undo:
+        undo();
+        break;
+    case shortcut_nickname:
+        change_nickname();
+        break;
+    case shortcut_statistics:
+        show_statistics();
+        break;
+    case shortcut_about:
+        about();
+        break;
+    default:
+        help();
+        break;
+    }
+}
+
+void CHESS_APPLICATION_MANAGER::hint() {
+    if (!accepting() || state_ != state_player_turn || searching()) {
+        return;
+    }
+    set_state(state_hint);
+    ui_.add_sentences(txtutil_->hint_before());
+    start_search();
+    raise(std::make_unique<VELMORA_EVENT_THINKING>());
+}
+
+void CHESS_APPLICATION_MANAGER::hint_ready() {
+    set_state(state_player_turn);
+    if (const std::optional<CHESS_MOVE> move = legal_or_first(search_->item())) {
+        last_hint_ = move;
+        last_hint_string_ = game_.move_text(*move);
+        ui_.add_sentences(txtutil_->hint_after(*last_hint_string_));
+    }
+    ui_.enable_board();
+    end_thinking();
+}
+
+void CHESS_APPLICATION_MANAGER::change_nickname() {
+    if (!accepting()) {
+        return;
+    }
+    const std::string answer = ui_.ask_nickname(player_nick_);
+    if (answer != player_nick_) {
+        show_framed(txtutil_->change_nickname(player_nick_, answer));
+        raise(std::make_unique<VELMORA_EVENT_NICKNAME_TAUNT>());
+    }
+    set_nickname(answer);
+}
+
+void CHESS_APPLICATION_MANAGER::set_nickname(const std::string& nick) {
+    player_nick_ = nick;
+    if (state_ != state_no_game) {
+        ui_.set_player_name(player_color_, player_nick_);
+    }
+    txtutil_->set_variable("player", player_nick_);
+}
+
+void CHESS_APPLICATION_MANAGER::show_statistics() {
+    if (!accepting() || state_ == state_no_game) {
+        return;
+    }
+    const CHESS_STATISTICS& statistics = search_->statistics();
+    CHAT_STATISTICS_VALUES values;
+    values.nodes_per_second = statistics.nodes_per_second;
+    values.last_nps = statistics.last_nps;
+    values.last_node_count = statistics.last_node_count;
+    values.total_hash_slots = statistics.total_hash_slots;
+    values.hash_slots_used = statistics.hash_slots_used;
+    values.total_hash_collisions = statistics.total_hash_collisions;
+    values.total_hash_lookups = statistics.total_hash_lookups;
+    values.best_sequence = statistics.best_sequence;
+    show_framed(txtutil_->statistics(values, game_options_.out()));
+}
+
+void CHESS_APPLICATION_MANAGER::about() {
+    if (!accepting()) {
+        return;
+    }
+    show_framed(txtutil_->about());
+    if (velmora_->showing()) {
+        raise(std::make_unique<VELMORA_EVENT_CREDITS>());
+        return;
+    }
+    raise(std::make_unique<VELMORA_EVENT_SITDOWN>());
+    raise(std::make_unique<VELMORA_EVENT_CREDITS>());
+    raise(std::make_unique<VELMORA_EVENT_STANDUP>());
+}
+
+void CHESS_APPLICATION_MANAGER::help() {
+    if (!accepting()) {
+        return;
+    }
+    help_topic("HELP");
+    if (!velmora_->debug_mode()) {
+        return;
+    }
+    const std::optional<std::vector<std::string>> labels = ui_.ask_debug_events();
+    if (!labels) {
+        return;
+    }
+    for (const std::string& label : *labels) {
+        if (std::unique_ptr<VELMORA_EVENT> event = VELMORA_DEBUG_EVENTS::make(label)) {
+            velmora_->add(std::move(event));
+        }
+    }
+}
+
+void CHESS_APPLICATION_MANAGER::help_topic(const std::string& identifier) {
+    std::optional<int32_t> topic = CHAT_TEXT_UTILITIES::help_topic(identifier);
+    if (!topic) {
+        system_message("invalid help topic");
+        topic = 0;
+    }
+    show_framed(txtutil_->help(*topic));
+}
+
+// ---------------------------------------------------------------------------------------------
+// Files
+
+void CHESS_APPLICATION_MANAGER::save_game() {
+    if (!accepting()) {
+        return;
+    }
+    const std::optional<std::string> path = ui_.ask_save_file(file_name_);
+    if (!path) {
+        return;
+    }
+    CHESS_GAME_FILE file(*path);
+    file.write(game_, game_options_, player_nick_, resigned_);
+    if (file.failed()) {
+        show_framed(txtutil_->save_error(file.error_message()));
+        ui_.beep(UI::beep_default);
+        return;
+    }
+    show_framed(txtutil_->save(*path));
+    file_name_ = *path;
+}
+
+void CHESS_APPLICATION_MANAGER::load_game() {
+    if (!accepting() || searching() || (state_ != state_no_game && state_ != state_game_over)) {
+        return;
+    }
+    const std::optional<std::string> path = ui_.ask_load_file(file_name_);
+    if (!path) {
+        return;
+    }
+    const auto file = std::make_unique<CHESS_GAME_FILE>(*path);
+    file->read();
+    if (file->failed()) {
+        show_framed(txtutil_->load_error(file->error_message()));
+        ui_.beep(UI::beep_default);
+        return;
+    }
+    show_framed(txtutil_->load(*path));
+    file_name_ = *path;
+    set_nickname(file->nickname().value_or(player_nick_));
+    begin_game(file->game(), file->options().value_or(CHESS_GAME_OPTIONS()), file->resigned());
+}
+
+// The game is written as it stands, which during a search is the position before the
+// computer's move; the search is then stopped and nothing changes the game any more.
+bool CHESS_APPLICATION_MANAGER::autosave() {
+    if (!accepting()) {
+        return true;
+    }
+    write_game_file(autosave_name);
+    closing_ = true;
+    if (searching()) {
+        search_->terminate();
+    }
+    return true;
+}
+
+void CHESS_APPLICATION_MANAGER::write_game_file(const std::string& name) {
+    std::error_code error;
+    std::filesystem::create_directories(data_directory_, error);
+    CHESS_GAME_FILE(data_file(name)).write(game_, game_options_, player_nick_, resigned_);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Links
+
+void CHESS_APPLICATION_MANAGER::follow_link(const CHESS_LINK_DATA& link) {
+    if (!accepting()) {
+        return;
+    }
+    if (!link.identifier) {
+        system_message("[try using your web browser]");
+        return;
+    }
+    const std::string& id = *link.identifier;
+    const bool in_game = state_ != state_no_game && state_ != state_game_over;
+    if (id == "START_MENU") {
+        if (in_game || searching()) {
+            system_message("[game already in progress]");
+        } else {
+            new_game();
+        }
+    } else if (id == "HINT_MOVE") {
+        follow_hint_link(link.url);
+    } else if (id == "EE") {
+        raise(std::make_unique<VELMORA_EVENT_EASTER_EGG>());
+        system_message("[easter egg]");
+    } else if (id == "RESIGN_GAME") {
+        resign();
+    } else if (id == "MAIL_TO") {
+        system_message("[um, this is just a game, not an e-mail application]");
+    } else if (id.rfind("HELP", 0) == 0) {
+        help_topic(id);
+    } else {
+        system_message("[invalid link " + id + "]");
+    }
+}
+
+void CHESS_APPLICATION_MANAGER::follow_hint_link(const std::string& url) {
+    if (state_ == state_no_game || state_ == state_game_over) {
+        system_message("[No game in progress]");
+    } else if (last_hint_string_ && *last_hint_string_ == url && last_hint_ &&
+               state_ == state_player_turn && !searching()) {
+        leave_browsing();
+        player_move(*last_hint_, true);
+    } else {
+        system_message("[Hint " + url + " expired]");
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Persona output
+
+void CHESS_APPLICATION_MANAGER::raise(std::unique_ptr<VELMORA_EVENT> event) {
+    velmora_->add(std::move(event));
+}
+
+// A webcam reaction already waiting for the same switch position is not queued twice; one for
+// the other position has gone stale and is passed over when its turn comes.
+void CHESS_APPLICATION_MANAGER::raise_webcam_event(bool is_on) {
+    for (const std::unique_ptr<VELMORA_EVENT>& queued : velmora_->queue()) {
+        const auto* webcam = dynamic_cast<const VELMORA_EVENT_WEBCAM_CHANGED*>(queued.get());
+        if (webcam != nullptr && webcam->is_webcam_on == is_on) {
+            return;
+        }
+    }
+    raise(std::make_unique<VELMORA_EVENT_WEBCAM_CHANGED>(is_on));
+}
+
+bool CHESS_APPLICATION_MANAGER::is_stale(const VELMORA_EVENT* event) const {
+    const auto* webcam = dynamic_cast<const VELMORA_EVENT_WEBCAM_CHANGED*>(event);
+    return webcam != nullptr && webcam->is_webcam_on != cam_on_;
+}
+
+void CHESS_APPLICATION_MANAGER::present_next(bool with_clip) {
+    do {
+        velmora_->next();
+    } while (is_stale(velmora_->current_event()));
+    if (with_clip && velmora_->video_clip()) {
+        ui_.play_clip(velmora_->video_clip()->start_frame, velmora_->video_clip()->end_frame);
+    }
+    if (velmora_->text_message()) {
+        ui_.add_sentences(txtutil_->velmora_sentences(*velmora_->text_message()));
+    }
+}
+
+void CHESS_APPLICATION_MANAGER::clip_end() {
+    if (accepting() && cam_on_) {
+        present_next(true);
+    }
+}
+
+void CHESS_APPLICATION_MANAGER::webcam_on() {
+    if (!accepting() || !video_file_available_) {
+        return;
+    }
+    cam_on_ = true;
+    present_next(true);
+    raise_webcam_event(true);
+}
+
+void CHESS_APPLICATION_MANAGER::webcam_off() {
+    if (!accepting()) {
+        return;
+    }
+    cam_on_ = false;
+    ui_.stop_video();
+    raise_webcam_event(false);
+}
+
+void CHESS_APPLICATION_MANAGER::show_framed(const std::vector<CHESS_GUI_CHAT_SENTENCE>& sentences) {
+    ui_.add_blank_line();
+    ui_.add_sentences(sentences);
+    ui_.add_blank_line();
+}
+
+void CHESS_APPLICATION_MANAGER::system_message(const std::string& text) {
+    ui_.beep(UI::beep_default);
+    ui_.add_blank_line();
+    ui_.add_sentence(announcement(text));
+    ui_.add_blank_line();
+}
+
+// A system sentence of normal text with, when given, one bold part and normal text around it.
+CHESS_GUI_CHAT_SENTENCE CHESS_APPLICATION_MANAGER::announcement(const std::string& before,
+                                                                const std::string& bold,
+                                                                const std::string& after) {
+    CHESS_GUI_CHAT_SENTENCE sentence = CHESS_GUI_CHAT_SENTENCE::system();
+    sentence.add(CHESS_GUI_CHAT_PHRASE::normal(before));
+    if (!bold.empty()) {
+        sentence.add(CHESS_GUI_CHAT_PHRASE::bold(bold));
+    }
+    if (!after.empty()) {
+        sentence.add(CHESS_GUI_CHAT_PHRASE::normal(after));
+    }
+    return sentence;
+}
