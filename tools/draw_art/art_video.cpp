@@ -1,13 +1,10 @@
-// Draws the program's generated artwork into the resources folder, so every picture can be
-// redrawn (or drawn at another size) from code: velmora-draw-art <resources directory>.
-// Pictures are named by their resource number.
-#include <QGuiApplication>
-#include <QImage>
+// The webcam's background: a sage bezel around a dark screen with an idle camera sign.
+#include "art.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
-#include <cstdio>
 
 namespace {
 
@@ -89,16 +86,6 @@ QImage draw_video_background() {
 
 } // namespace
 
-int main(int argc, char** argv) {
-    QGuiApplication application(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: velmora-draw-art <resources directory>\n");
-        return 2;
-    }
-    const QString folder = QString::fromLocal8Bit(argv[1]);
-    if (!draw_video_background().save(folder + QStringLiteral("/185.png"))) {
-        std::fprintf(stderr, "cannot write %s/185.png\n", argv[1]);
-        return 1;
-    }
-    return 0;
+std::vector<ART_PICTURE> art::draw_video_set() {
+    return {{185, draw_video_background()}};
 }
