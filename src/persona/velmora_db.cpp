@@ -417,33 +417,45 @@ VELMORA_TEXT VELMORA_DB::expand(const VELMORA_TEXT& record, EXPANSION_BUDGET& bu
 }
 
 // Replaces each [group] reference, first to last, by a text drawn from that group with its lines
-// joined by blanks. Past the budget a reference is dropped without a draw, and lines are cut at
-// max_expanded_line.
-std::string VELMORA_DB::expand_line(std::string line, EXPANSION_BUDGET& budget) {
+// joined by blanks. The line is built left to right, so long lines cost linear time. Past the
+// budget a reference is dropped without a draw, and a line stops at max_expanded_line bytes.
+std::string VELMORA_DB::expand_line(const std::string& line, EXPANSION_BUDGET& budget) {
+    std::string result;
+    std::size_t from = 0;
     const std::size_t references = R::count(line, '[');
-    for (std::size_t i = 0; i < references; ++i) {
-        const std::size_t open = line.find('[');
-        const std::size_t close = line.find(']');
-        if (open == std::string::npos || close == std::string::npos || close < open) {
+    for (std::size_t i = 0; i < references && result.size() < max_expanded_line; ++i) {
+        const std::size_t open = line.find('[', from);
+        const std::size_t close = open == std::string::npos ? open : line.find(']', open);
+        if (close == std::string::npos) {
             break;
         }
-        std::string joined;
+        result.append(line, from, open - from);
         if (budget.draws < max_reference_draws && budget.depth < max_reference_depth) {
             ++budget.draws;
             ++budget.depth;
             const auto drawn = random_text(line.substr(open + 1, close - open - 1), budget);
             --budget.depth;
             if (drawn) {
-                joined = R::join(drawn->lines, " ");
+                append_joined(result, drawn->lines);
             }
         }
-        if (joined.size() > max_expanded_line) {
-            joined.resize(max_expanded_line);
-        }
-        line.replace(open, close - open + 1, joined);
-        if (line.size() > max_expanded_line) {
-            line.resize(max_expanded_line);
-        }
+        from = close + 1;
     }
-    return line;
+    if (from < line.size() && result.size() < max_expanded_line) {
+        result.append(line, from, max_expanded_line - result.size());
+    }
+    if (result.size() > max_expanded_line) {
+        result.resize(max_expanded_line);
+    }
+    return result;
+}
+
+// Appends the lines joined by single blanks, stopping at max_expanded_line bytes.
+void VELMORA_DB::append_joined(std::string& result, const std::vector<std::string>& lines) {
+    for (std::size_t i = 0; i < lines.size() && result.size() < max_expanded_line; ++i) {
+        if (i > 0) {
+            result += ' ';
+        }
+        result.append(lines[i], 0, max_expanded_line - result.size());
+    }
 }

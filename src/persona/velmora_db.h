@@ -99,7 +99,8 @@ class VELMORA_DB {
     int32_t pick(std::size_t candidates);
     std::optional<VELMORA_TEXT> random_text(const std::string& name, EXPANSION_BUDGET& budget);
     VELMORA_TEXT expand(const VELMORA_TEXT& record, EXPANSION_BUDGET& budget);
-    std::string expand_line(std::string line, EXPANSION_BUDGET& budget);
+    std::string expand_line(const std::string& line, EXPANSION_BUDGET& budget);
+    static void append_joined(std::string& result, const std::vector<std::string>& lines);
 
     VELMORA_DB_GROUP_TABLE groups_;
     std::string filename_;

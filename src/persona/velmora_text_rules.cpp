@@ -82,15 +82,3 @@ std::string VELMORA_TEXT_RULES::replace_all(std::string s, char from, char to) {
     std::replace(s.begin(), s.end(), from, to);
     return s;
 }
-
-std::string VELMORA_TEXT_RULES::join(const std::vector<std::string>& lines,
-                                     const std::string& separator) {
-    std::string result;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (i > 0) {
-            result += separator;
-        }
-        result += lines[i];
-    }
-    return result;
-}

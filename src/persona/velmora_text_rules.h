@@ -6,7 +6,6 @@
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <vector>
 
 class VELMORA_TEXT_RULES {
   public:
@@ -25,5 +24,4 @@ class VELMORA_TEXT_RULES {
     static std::optional<int32_t> to_integer(const std::string& s);
     static std::size_t count(const std::string& s, char c);
     static std::string replace_all(std::string s, char from, char to);
-    static std::string join(const std::vector<std::string>& lines, const std::string& separator);
 };
