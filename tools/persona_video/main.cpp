@@ -1,0 +1,117 @@
+// velmora-persona-video: makes the default persona's webcam video and data file.
+//   velmora-persona-video video FILE            render the clips into FILE (FFV1 in AVI)
+//   velmora-persona-video persona SOURCE FILE   assemble the data file: clip names become ranges
+//   velmora-persona-video clips                 print every clip: name, first frame, last frame
+//   velmora-persona-video stills DIR [CLIP...]  each clip's middle frame as a PNG (three times
+//                                               the video's size) and a contact sheet of them
+// Errors go to standard error; the exit code is 1 then, 2 for a wrong command line.
+#include "velmora_persona_assembler.h"
+#include "velmora_video_artist.h"
+#include "velmora_video_clips.h"
+#include "velmora_video_encoder.h"
+
+#include <QPainter>
+#include <algorithm>
+#include <iostream>
+#include <string>
+#include <vector>
+
+namespace {
+
+int render_video(const std::string& path) {
+    VELMORA_VIDEO_ENCODER encoder;
+    bool ok = encoder.open(path, VELMORA_VIDEO_ARTIST::width, VELMORA_VIDEO_ARTIST::height,
+                           VELMORA_VIDEO_CLIPS::frames_per_second);
+    for (const VELMORA_VIDEO_CLIP& clip : VELMORA_VIDEO_CLIPS::all()) {
+        for (int32_t tick = 0; ok && tick < clip.frame_count(); ++tick) {
+            ok = encoder.write(
+                VELMORA_VIDEO_ARTIST::draw(VELMORA_VIDEO_CLIPS::pose_at(clip, tick), tick));
+        }
+    }
+    if (!ok || !encoder.finish()) {
+        std::cerr << encoder.error_message() << '\n';
+        return 1;
+    }
+    return 0;
+}
+
+int assemble_persona(const std::string& source, const std::string& output) {
+    const VELMORA_PERSONA_ASSEMBLER assembler(source, output, VELMORA_VIDEO_CLIPS::all());
+    if (assembler.failed()) {
+        std::cerr << assembler.error_message() << '\n';
+        return 1;
+    }
+    return 0;
+}
+
+int print_clips() {
+    for (const VELMORA_VIDEO_CLIP& clip : VELMORA_VIDEO_CLIPS::all()) {
+        std::cout << clip.name << ' ' << clip.first_frame << ' ' << clip.last_frame << '\n';
+    }
+    return 0;
+}
+
+// Each chosen clip's middle frame, three times the video's size, and all of them on one contact
+// sheet at twice the size, three to a row.
+int write_stills(const std::string& directory, const std::vector<std::string>& names) {
+    std::vector<QImage> frames;
+    for (const VELMORA_VIDEO_CLIP& clip : VELMORA_VIDEO_CLIPS::all()) {
+        bool wanted = names.empty();
+        for (const std::string& name : names) {
+            wanted = wanted || name == clip.name;
+        }
+        if (!wanted) {
+            continue;
+        }
+        const int32_t tick = clip.frame_count() / 2;
+        frames.push_back(
+            VELMORA_VIDEO_ARTIST::draw(VELMORA_VIDEO_CLIPS::pose_at(clip, tick), tick));
+        const std::string path = directory + "/" + clip.name + ".png";
+        if (!frames.back().scaled(frames.back().size() * 3).save(QString::fromStdString(path))) {
+            std::cerr << path << ": cannot write the picture\n";
+            return 1;
+        }
+    }
+    const int columns = 3;
+    const int rows = (static_cast<int>(frames.size()) + columns - 1) / columns;
+    const QSize cell(VELMORA_VIDEO_ARTIST::width * 2 + 4, VELMORA_VIDEO_ARTIST::height * 2 + 4);
+    QImage sheet(cell.width() * columns, cell.height() * std::max(rows, 1), QImage::Format_RGB32);
+    sheet.fill(Qt::white);
+    QPainter p(&sheet);
+    for (size_t i = 0; i < frames.size(); ++i) {
+        const int column = static_cast<int>(i) % columns, row = static_cast<int>(i) / columns;
+        p.drawImage(QPoint(column * cell.width(), row * cell.height()),
+                    frames[i].scaled(frames[i].size() * 2));
+    }
+    p.end();
+    const std::string path = directory + "/sheet.png";
+    if (!sheet.save(QString::fromStdString(path))) {
+        std::cerr << path << ": cannot write the picture\n";
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    const std::string command = args.empty() ? "" : args[0];
+    if (command == "video" && args.size() == 2) {
+        return render_video(args[1]);
+    }
+    if (command == "persona" && args.size() == 3) {
+        return assemble_persona(args[1], args[2]);
+    }
+    if (command == "clips" && args.size() == 1) {
+        return print_clips();
+    }
+    if (command == "stills" && args.size() >= 2) {
+        return write_stills(args[1], {args.begin() + 2, args.end()});
+    }
+    std::cerr << "usage: velmora-persona-video video FILE\n"
+                 "       velmora-persona-video persona SOURCE FILE\n"
+                 "       velmora-persona-video clips\n"
+                 "       velmora-persona-video stills DIR [CLIP...]\n";
+    return 2;
+}
