@@ -1,0 +1,25 @@
+// A settings store for the application tests: the program's key, its values and the per-user
+// data folder are plain fields the test sets.
+#pragma once
+
+#include "app/chess_settings_store.h"
+
+#include <map>
+#include <string>
+
+class FAKE_SETTINGS_STORE : public CHESS_SETTINGS_STORE {
+  public:
+    bool key_present = true;
+    std::map<std::string, std::string> values;
+    std::string user_directory;
+
+    bool has_key() const override { return key_present; }
+    std::optional<std::string> value(const std::string& name) const override {
+        const auto found = values.find(name);
+        if (found == values.end()) {
+            return std::nullopt;
+        }
+        return found->second;
+    }
+    std::string user_data_directory() const override { return user_directory; }
+};
