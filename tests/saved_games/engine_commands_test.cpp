@@ -118,7 +118,7 @@ std::optional<CHESS_MOVE> read_san(const CHESS_GAME& game, std::string token) {
                                            : from;
     }
     const bool captures = m.type == 6 || game.board().is_occupied(m.dst);
-    CHESS_GAME after = game;
+    CHESS_GAME after(game.board());
     after.make_move(m);
     const std::string expected_mark = after.check_mate()                             ? "#"
                                       : after.board().in_check(after.side_to_move()) ? "+"

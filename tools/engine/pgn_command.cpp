@@ -48,7 +48,8 @@ std::string disambiguation(const CHESS_GAME& game, const CHESS_MOVE& m) {
 }
 
 std::string check_mark(const CHESS_GAME& game, const CHESS_MOVE& m) {
-    CHESS_GAME after = game;
+    // A game from the current board alone: copying the history would make long games quadratic.
+    CHESS_GAME after(game.board());
     after.make_move(m);
     if (after.check_mate()) {
         return "#";
@@ -122,14 +123,15 @@ std::string pgn_text(const CHESS_GAME& game, const CHESS_GAME_OPTIONS& options,
         tag("Event", "Velmora Chess game") + tag("Site", "?") + tag("Date", "????.??.??") +
         tag("Round", "-") + tag("White", player_white ? nickname : "Computer") +
         tag("Black", player_white ? "Computer" : nickname) + tag("Result", result) + "\n";
-    CHESS_GAME replay;
     size_t line_length = 0;
-    for (const CHESS_GAME_HISTORY_ITEM& item : game.history()) {
-        if (replay.side_to_move() == CHESS_GENERAL_CONSTANTS::white) {
-            append_token(text, line_length, std::to_string(replay.move_count() / 2 + 1) + ".");
+    const std::vector<CHESS_GAME_HISTORY_ITEM>& history = game.history();
+    for (size_t ply = 0; ply < history.size(); ++ply) {
+        // Each move is written from the board it was played on; no second history is built.
+        const CHESS_GAME before(history[ply].board);
+        if (ply % 2 == 0) {
+            append_token(text, line_length, std::to_string(ply / 2 + 1) + ".");
         }
-        append_token(text, line_length, san_text(replay, item.move));
-        replay.make_move(item.move);
+        append_token(text, line_length, san_text(before, history[ply].move));
     }
     append_token(text, line_length, result);
     return text + "\n\n";
