@@ -1,0 +1,56 @@
+#include "presentation/chess_gui_chat_menu.h"
+
+#include <array>
+
+namespace {
+// The items in menu order; 0 stands for a separator.
+constexpr std::array<int32_t, 13> menu_layout = {1, 3, 2, 0, 5, 6, 4, 0, 7, 8, 0, 9, 10};
+} // namespace
+
+CHESS_GUI_CHAT_MENU::CHESS_GUI_CHAT_MENU(QWidget* parent, std::function<void(int32_t)> on_command)
+    : QMenu(parent) {
+    setObjectName(QStringLiteral("chat_menu"));
+    for (const int32_t id : menu_layout) {
+        if (id == 0) {
+            addSeparator();
+            continue;
+        }
+        QAction* action = addAction(QString::fromLatin1(shortcut_text(id)));
+        action->setData(id);
+    }
+    connect(this, &QMenu::triggered, this, [on_command](QAction* action) {
+        if (action->data().isValid()) {
+            on_command(action->data().toInt());
+        }
+    });
+}
+
+QAction* CHESS_GUI_CHAT_MENU::command_action(int32_t id) const {
+    for (QAction* action : actions()) {
+        if (action->data().isValid() && action->data().toInt() == id) {
+            return action;
+        }
+    }
+    return nullptr;
+}
+
+void CHESS_GUI_CHAT_MENU::enable_command(int32_t id) {
+    if (QAction* action = command_action(id)) {
+        action->setEnabled(true);
+    }
+}
+
+void CHESS_GUI_CHAT_MENU::disable_command(int32_t id) {
+    if (QAction* action = command_action(id)) {
+        action->setEnabled(false);
+    }
+}
+
+bool CHESS_GUI_CHAT_MENU::is_command_enabled(int32_t id) const {
+    const QAction* action = command_action(id);
+    return action && action->isEnabled();
+}
+
+void CHESS_GUI_CHAT_MENU::popup_right_aligned(QPoint right_top) {
+    popup(QPoint(right_top.x() - sizeHint().width(), right_top.y()));
+}

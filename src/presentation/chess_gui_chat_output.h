@@ -1,0 +1,42 @@
+// The chat pane: a read-only rich-text area where the character's lines (pink) and the program's
+// notices (black) are appended, one sentence per line, with bold words and blue underlined links.
+// The pane keeps its own table of link ranges; a left click that presses and releases on the same
+// link reports that link to the window, and the pointer turns into a hand over links. The newest
+// line is always scrolled into view.
+#pragma once
+
+#include "persona/chess_gui_chat_sentence.h"
+#include "presentation/chess_gui_chat_linkdb.h"
+#include "windows/chess_gui_control.h"
+
+#include <QTextCharFormat>
+#include <QTextEdit>
+#include <cstdint>
+#include <optional>
+
+class CHESS_GUI_CHAT_OUTPUT : public QTextEdit, public CHESS_GUI_CONTROL {
+  public:
+    explicit CHESS_GUI_CHAT_OUTPUT(CHESS_GUI_WINDOW* window);
+
+    void add_sentence(const CHESS_GUI_CHAT_SENTENCE& sentence);
+    void new_line();
+
+    const CHESS_GUI_CHAT_LINKDB& links() const { return linkdb; }
+    // The link under a point of the viewport, if the point lies on a link's character.
+    std::optional<CHESS_LINK_DATA> link_at(QPoint viewport_point) const;
+    // Where on the viewport the character at position lies (its centre), for tests and tools.
+    QPoint character_point(int32_t position) const;
+
+  protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+  private:
+    std::optional<int32_t> character_at(QPoint viewport_point) const;
+    QTextCharFormat format_of(const CHESS_GUI_CHAT_PHRASE& phrase, bool is_system) const;
+    void scroll_to_end();
+
+    CHESS_GUI_CHAT_LINKDB linkdb;
+    std::optional<CHESS_GUI_CHAT_LINKDB_ITEM> pressed_link;
+};

@@ -1,0 +1,42 @@
+#include "windows/chess_desktop_settings_store.h"
+
+#include "presentation/chess_gui_text.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
+
+namespace {
+QSettings native_settings() {
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope,
+                     QString::fromLatin1(CHESS_DESKTOP_SETTINGS_STORE::organization),
+                     QString::fromLatin1(CHESS_DESKTOP_SETTINGS_STORE::application));
+}
+} // namespace
+
+// On Linux the key is the settings file; on Windows it is a registry key, there once it holds
+// a value.
+bool CHESS_DESKTOP_SETTINGS_STORE::has_key() const {
+    const QSettings settings = native_settings();
+    if (settings.fileName().startsWith(QLatin1Char('\\'))) {
+        return !settings.allKeys().isEmpty();
+    }
+    const QFileInfo file(settings.fileName());
+    return file.exists() && file.isReadable() && settings.status() == QSettings::NoError;
+}
+
+std::optional<std::string> CHESS_DESKTOP_SETTINGS_STORE::value(const std::string& name) const {
+    const QSettings settings = native_settings();
+    const QString key = QString::fromStdString(name);
+    if (!settings.contains(key)) {
+        return std::nullopt;
+    }
+    return CHESS_GUI_TEXT::to_std(settings.value(key).toString());
+}
+
+std::string CHESS_DESKTOP_SETTINGS_STORE::user_data_directory() const {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QDir().mkpath(folder);
+    return CHESS_GUI_TEXT::to_std(folder);
+}

@@ -1,0 +1,40 @@
+// The moves of the game, two to a row: the move number, white's move and black's move. The list
+// shows only what the application hands it. Ply index k (0 for white's first move) lives in row
+// k / 2, column 1 for white and 2 for black. While the player looks at an earlier position, the
+// move played from it is marked with "> " in front of its text; the mark is always removed before
+// its cell changes, so no text is ever lost under a mark.
+#pragma once
+
+#include "windows/chess_gui_control.h"
+
+#include <QString>
+#include <QTreeWidget>
+#include <cstdint>
+
+class CHESS_GUI_HISTORY : public QTreeWidget, public CHESS_GUI_CONTROL {
+  public:
+    static constexpr int32_t column_count = 3;
+
+    explicit CHESS_GUI_HISTORY(CHESS_GUI_WINDOW* window);
+
+    void clear_history();
+    void add_history_move(const QString& text);
+    void remove_last_history_move();
+    void mark_history_ply(int32_t ply);
+    void unmark_history_ply();
+
+    int32_t current_ply() const { return current_ply_; }
+    bool has_mark() const { return has_mark_; }
+    int32_t marked_ply() const { return marked_ply_; }
+    // The text of the cell of ply index ply, as shown.
+    QString ply_text(int32_t ply) const;
+
+  private:
+    QTreeWidgetItem* row_of(int32_t ply) const;
+    static int32_t column_of(int32_t ply) { return ply % 2 + 1; }
+
+    QString marked_txt;
+    bool has_mark_ = false;
+    int32_t current_ply_ = 0;
+    int32_t marked_ply_ = 0;
+};

@@ -1,0 +1,29 @@
+#include "windows/chess_gui_history_scroll.h"
+
+#include "windows/chess_gui_window.h"
+
+#include <algorithm>
+
+CHESS_GUI_HISTORY_SCROLL::CHESS_GUI_HISTORY_SCROLL(CHESS_GUI_WINDOW* window)
+    : QScrollBar(Qt::Horizontal, window), CHESS_GUI_CONTROL(window) {
+    setFocusPolicy(Qt::NoFocus);
+    setSingleStep(1);
+    setPageStep(1);
+    setRange(0, 0);
+    connect(this, &QAbstractSlider::actionTriggered, this, [this](int action) { report(action); });
+}
+
+void CHESS_GUI_HISTORY_SCROLL::set_history_plies(int32_t plies) {
+    num_plies_ = std::max<int32_t>(plies, 0);
+    setRange(0, num_plies_);
+    setValue(num_plies_);
+}
+
+// The slider has already applied the action to its position, which is within the range; the value
+// itself follows after this signal.
+void CHESS_GUI_HISTORY_SCROLL::report(int action) {
+    if (action == QAbstractSlider::SliderNoAction) {
+        return;
+    }
+    chess_window->on_history_select(std::clamp<int32_t>(sliderPosition(), 0, num_plies_));
+}

@@ -1,0 +1,33 @@
+// A picture that switches between an "on" and an "off" image: the board-rotation and webcam
+// buttons, the command-menu icon and the two turn arrows (which are disabled, so they only show).
+// A press of the left button toggles it and tells the window the new state; switching it from
+// code changes only the picture and never calls back. The button is as large as its "on" image.
+#pragma once
+
+#include "windows/chess_gui_control.h"
+
+#include <QPixmap>
+#include <QWidget>
+#include <cstdint>
+
+class CHESS_GUI_IMAGE_BUTTON : public QWidget, public CHESS_GUI_CONTROL {
+  public:
+    CHESS_GUI_IMAGE_BUTTON(CHESS_GUI_WINDOW* window, QPoint position, int32_t on_bitmap_id,
+                           int32_t off_bitmap_id);
+
+    bool is_on() const { return is_on_; }
+    // Shows the on or off picture; no callback.
+    void set_on(bool on);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+  private:
+    QPixmap on_bitmap;
+    QPixmap off_bitmap;
+    bool is_on_ = true;
+};

@@ -1,0 +1,467 @@
+#include "windows/chess_main_window.h"
+
+#include "app/chess_application_manager.h"
+#include "persona/velmora_debug_events.h"
+#include "presentation/chess_gui_chat_menu.h"
+#include "presentation/chess_gui_chat_output.h"
+#include "presentation/chess_gui_text.h"
+#include "presentation/chess_gui_video.h"
+#include "windows/chess_gui_history.h"
+#include "windows/chess_gui_history_scroll.h"
+#include "windows/chess_gui_image_button.h"
+#include "windows/chess_gui_modal.h"
+#include "windows/chess_gui_resources.h"
+#include "windows/chess_gui_static.h"
+#include "windows/chess_load_dialog.h"
+#include "windows/chess_save_dialog.h"
+#include "windows/debug_dialog.h"
+#include "windows/new_game_dialog.h"
+#include "windows/nickname_dialog.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMessageBox>
+#include <QMouseEvent>
+
+// The window's layout: the edges of the content and of the side panel, and the places derived
+// from them.
+namespace geometry {
+constexpr int left = 14;
+constexpr int top = 6;
+constexpr int right = 660;
+constexpr int bottom = 556;
+constexpr int panel_left = 482;
+constexpr int history_centre = 198;
+constexpr int lower_name_top = 389;
+constexpr int board_right = 443;
+constexpr int history_height = 244;
+constexpr int scroll_height = 15;
+constexpr int arrow_left = 460;
+constexpr int name_right = 574;
+constexpr int text_height = 22;
+constexpr int chat_top = bottom - 144;
+constexpr int chat_height = bottom - chat_top + 1;
+constexpr int history_top = history_centre - history_height / 2 - 10;
+// The board with its frame and the strip of captured pieces beside it.
+constexpr int board_width = 384 + 45;
+constexpr int board_height = 384;
+} // namespace geometry
+
+namespace bitmaps {
+constexpr int32_t icon = 124;
+constexpr int32_t webcam_on = 187;
+constexpr int32_t webcam_off = 188;
+constexpr int32_t rotate_on = 190;
+constexpr int32_t rotate_off = 191;
+constexpr int32_t arrow_on = 192;
+constexpr int32_t arrow_off = 193;
+constexpr int32_t menu_icon = 203;
+} // namespace bitmaps
+
+CHESS_MAIN_WINDOW::CHESS_MAIN_WINDOW(const CHESS_SETTINGS_STORE& settings)
+    : CHESS_GUI_WINDOW(nullptr), settings_(settings) {
+    setObjectName(QStringLiteral("main_window"));
+    setWindowTitle(QStringLiteral("Velmora Chess"));
+    setWindowIcon(QIcon(CHESS_GUI_RESOURCES::pixmap(bitmaps::icon, QSize(64, 64))));
+    setFixedSize(client_width, client_height);
+    QPalette background = palette();
+    background.setColor(QPalette::Window, QColor(150, 182, 170));
+    setPalette(background);
+    setAutoFillBackground(true);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    create_texts();
+    create_board_controls();
+    create_chat_controls();
+    add_tooltips();
+    nickname_dialog = new NICKNAME_DIALOG(this);
+    new_game_dialog = new NEW_GAME_DIALOG(this);
+    debug_dialog = new DEBUG_DIALOG(this, VELMORA_DEBUG_EVENTS::labels());
+    timer_.setInterval(timer_period_ms);
+    connect(&timer_, &QTimer::timeout, this, [this] { tick(); });
+}
+
+CHESS_MAIN_WINDOW::~CHESS_MAIN_WINDOW() {
+    timer_.stop();
+    end_thinking();
+}
+
+void CHESS_MAIN_WINDOW::create_texts() {
+    using namespace geometry;
+    const int name_width = name_right - panel_left + 1;
+    const int status_left = name_right + 5;
+    upper_player_txt = new CHESS_GUI_STATIC(this, false);
+    upper_player_txt->setGeometry(panel_left, top + 12, name_width, text_height);
+    lower_player_txt = new CHESS_GUI_STATIC(this, false);
+    lower_player_txt->setGeometry(panel_left, lower_name_top - 34, name_width, text_height);
+    upper_status_txt = new CHESS_GUI_STATIC(this, true);
+    upper_status_txt->setGeometry(status_left, top + 12, right - status_left, text_height);
+    lower_status_txt = new CHESS_GUI_STATIC(this, true);
+    lower_status_txt->setGeometry(status_left, lower_name_top - 34, right - status_left,
+                                  text_height);
+    upper_player_txt->setObjectName(QStringLiteral("upper_player_txt"));
+    lower_player_txt->setObjectName(QStringLiteral("lower_player_txt"));
+    upper_status_txt->setObjectName(QStringLiteral("upper_status_txt"));
+    lower_status_txt->setObjectName(QStringLiteral("lower_status_txt"));
+}
+
+void CHESS_MAIN_WINDOW::create_board_controls() {
+    using namespace geometry;
+    chess_ctrl = new QWidget(this);
+    chess_ctrl->setObjectName(QStringLiteral("chess_ctrl"));
+    chess_ctrl->setGeometry(left, top, board_width, board_height);
+    hist_list = new CHESS_GUI_HISTORY(this);
+    hist_list->setObjectName(QStringLiteral("hist_list"));
+    hist_list->setGeometry(panel_left, history_top, 182, history_height);
+    hist_scroll = new CHESS_GUI_HISTORY_SCROLL(this);
+    hist_scroll->setObjectName(QStringLiteral("hist_scroll"));
+    hist_scroll->setGeometry(panel_left, history_top + history_height + 4, right - panel_left + 1,
+                             scroll_height);
+    rotate_switch = new CHESS_GUI_IMAGE_BUTTON(this, QPoint(board_right + 8, history_centre - 21),
+                                               bitmaps::rotate_on, bitmaps::rotate_off);
+    rotate_switch->setObjectName(QStringLiteral("rotate_switch"));
+    upper_arrow = new CHESS_GUI_IMAGE_BUTTON(this, QPoint(arrow_left, top + 12), bitmaps::arrow_on,
+                                             bitmaps::arrow_off);
+    upper_arrow->setObjectName(QStringLiteral("upper_arrow"));
+    lower_arrow = new CHESS_GUI_IMAGE_BUTTON(this, QPoint(arrow_left, lower_name_top - 35),
+                                             bitmaps::arrow_on, bitmaps::arrow_off);
+    lower_arrow->setObjectName(QStringLiteral("lower_arrow"));
+    for (CHESS_GUI_IMAGE_BUTTON* arrow : {upper_arrow, lower_arrow}) {
+        arrow->setEnabled(false);
+        arrow->unsetCursor();
+    }
+}
+
+void CHESS_MAIN_WINDOW::create_chat_controls() {
+    using namespace geometry;
+    chat_output = new CHESS_GUI_CHAT_OUTPUT(this);
+    chat_output->setObjectName(QStringLiteral("chat_output"));
+    chat_output->setGeometry(left, chat_top, board_right - left + 1, chat_height);
+    chat_video = new CHESS_GUI_VIDEO(this);
+    chat_video->setObjectName(QStringLiteral("chat_video"));
+    chat_video->move(right - 176, chat_top);
+    chat_video->set_caption(QString());
+    connect(chat_video, &CHESS_GUI_VIDEO::clip_ended, this, [this] { on_clip_end(); });
+    chat_video_switch = new CHESS_GUI_IMAGE_BUTTON(this, QPoint(right - 29, chat_top - 24),
+                                                   bitmaps::webcam_on, bitmaps::webcam_off);
+    chat_video_switch->setObjectName(QStringLiteral("chat_video_switch"));
+    chat_icon = new CHESS_GUI_IMAGE_BUTTON(this, QPoint(board_right + 9, chat_top + 145 / 2 - 51),
+                                           bitmaps::menu_icon, bitmaps::menu_icon);
+    chat_icon->setObjectName(QStringLiteral("chat_icon"));
+    chat_menu = new CHESS_GUI_CHAT_MENU(this, [this](int32_t id) { on_menu_command(id); });
+}
+
+void CHESS_MAIN_WINDOW::add_tooltips() {
+    rotate_switch->setToolTip(QStringLiteral("Flip chess board"));
+    chat_video_switch->setToolTip(QStringLiteral("Webcam on/off"));
+    chat_icon->setToolTip(QStringLiteral("Chess command menu"));
+}
+
+void CHESS_MAIN_WINDOW::start() {
+    if (mgr) {
+        return;
+    }
+    mgr = std::make_unique<CHESS_APPLICATION_MANAGER>(*this, settings_);
+    mgr->start();
+    failed_to_initialize_ = mgr->failed();
+    if (failed_to_initialize_) {
+        // The error box has been shown and dismissed inside the start.
+        close_after_failed_start();
+        return;
+    }
+    if (!closed_) {
+        timer_.start();
+    }
+}
+
+bool CHESS_MAIN_WINDOW::ready() const {
+    return mgr && !failed_to_initialize_ && !closed_;
+}
+
+void CHESS_MAIN_WINDOW::close_after_failed_start() {
+    timer_.stop();
+    close();
+}
+
+void CHESS_MAIN_WINDOW::tick() {
+    if (ready()) {
+        mgr->tick();
+    }
+}
+
+void CHESS_MAIN_WINDOW::on_menu_command(int32_t id) {
+    if (ready() && id >= first_shortcut && id <= last_shortcut) {
+        mgr->command(id);
+    }
+}
+
+// Callbacks -----------------------------------------------------------------------------------
+
+void CHESS_MAIN_WINDOW::on_board_move(int32_t from, int32_t to, int32_t promotion) {
+    if (!ready()) {
+        return;
+    }
+    std::optional<CHESS_MOVE> move;
+    if (mgr->state() == state_player_turn && !mgr->searching()) {
+        move = mgr->game().find_legal_move(from, to, promotion);
+    }
+    if (!move) {
+        update_board(board_info_); // the piece goes back where the game has it
+        return;
+    }
+    mgr->player_move(*move, false);
+}
+
+void CHESS_MAIN_WINDOW::on_history_select(int32_t ply) {
+    if (ready()) {
+        mgr->history_select(ply);
+    }
+}
+
+void CHESS_MAIN_WINDOW::on_button_switch(CHESS_GUI_IMAGE_BUTTON* button, bool is_on) {
+    if (!ready()) {
+        return;
+    }
+    if (button == rotate_switch) {
+        mgr->flip_board();
+    } else if (button == chat_video_switch) {
+        is_on ? mgr->webcam_on() : mgr->webcam_off();
+    } else if (button == chat_icon) {
+        pop_up_chat_menu();
+    }
+}
+
+void CHESS_MAIN_WINDOW::on_link_click(const CHESS_LINK_DATA& link) {
+    if (ready()) {
+        mgr->follow_link(link);
+    }
+}
+
+void CHESS_MAIN_WINDOW::on_clip_end() {
+    if (ready()) {
+        mgr->clip_end();
+    }
+}
+
+// The menu opens to the left of its icon, its top at the icon's middle.
+void CHESS_MAIN_WINDOW::pop_up_chat_menu() {
+    const QRect icon = chat_icon->geometry();
+    chat_menu->popup_right_aligned(
+        mapToGlobal(QPoint(icon.left(), icon.top() + icon.height() / 2)));
+}
+
+// User-interface operations --------------------------------------------------------------------
+
+void CHESS_MAIN_WINDOW::add_sentence(const CHESS_GUI_CHAT_SENTENCE& sentence) {
+    chat_output->add_sentence(sentence);
+}
+
+void CHESS_MAIN_WINDOW::add_sentences(const std::vector<CHESS_GUI_CHAT_SENTENCE>& sentences) {
+    for (const CHESS_GUI_CHAT_SENTENCE& sentence : sentences) {
+        chat_output->add_sentence(sentence);
+    }
+}
+
+void CHESS_MAIN_WINDOW::add_blank_line() {
+    chat_output->new_line();
+}
+
+void CHESS_MAIN_WINDOW::set_title(const std::string& text) {
+    setWindowTitle(CHESS_GUI_TEXT::to_qstring(text));
+}
+
+void CHESS_MAIN_WINDOW::set_video_caption(const std::string& text) {
+    chat_video->set_caption(CHESS_GUI_TEXT::to_qstring(text));
+}
+
+void CHESS_MAIN_WINDOW::set_bottom_side(int32_t side) {
+    if (side != bottom_side_) {
+        bottom_side_ = side;
+    }
+    rotate_switch->set_on(bottom_side_ == white);
+}
+
+void CHESS_MAIN_WINDOW::show_side_to_move(int32_t side) {
+    lower_arrow->set_on(side == bottom_side_);
+    upper_arrow->set_on(side != bottom_side_);
+}
+
+void CHESS_MAIN_WINDOW::clear_side_to_move() {
+    lower_arrow->set_on(false);
+    upper_arrow->set_on(false);
+}
+
+void CHESS_MAIN_WINDOW::set_player_name(int32_t side, const std::string& text) {
+    (side == bottom_side_ ? lower_player_txt : upper_player_txt)
+        ->set_text(CHESS_GUI_TEXT::to_qstring(text));
+}
+
+void CHESS_MAIN_WINDOW::set_status(int32_t side, const std::string& text) {
+    (side == bottom_side_ ? lower_status_txt : upper_status_txt)
+        ->set_text(CHESS_GUI_TEXT::to_qstring(text));
+}
+
+void CHESS_MAIN_WINDOW::clear_history() {
+    hist_list->clear_history();
+}
+
+void CHESS_MAIN_WINDOW::add_history_move(const std::string& text) {
+    hist_list->add_history_move(CHESS_GUI_TEXT::to_qstring(text));
+}
+
+void CHESS_MAIN_WINDOW::remove_last_history_move() {
+    hist_list->remove_last_history_move();
+}
+
+void CHESS_MAIN_WINDOW::mark_history_ply(int32_t ply) {
+    hist_list->mark_history_ply(ply);
+}
+
+void CHESS_MAIN_WINDOW::unmark_history_ply() {
+    hist_list->unmark_history_ply();
+}
+
+void CHESS_MAIN_WINDOW::set_history_plies(int32_t plies) {
+    hist_scroll->set_history_plies(plies);
+}
+
+void CHESS_MAIN_WINDOW::update_board(const CHESS_GUI_BOARD_INFO& board_info) {
+    board_info_ = board_info;
+}
+
+void CHESS_MAIN_WINDOW::animate_move(int32_t from, int32_t to) {
+    (void)from, (void)to;
+}
+
+void CHESS_MAIN_WINDOW::enable_board() {
+    chess_ctrl->setEnabled(true);
+}
+
+void CHESS_MAIN_WINDOW::disable_board() {
+    chess_ctrl->setEnabled(false);
+}
+
+// The wait cursor only: a pointer grab would hold the whole display and kill the live links.
+void CHESS_MAIN_WINDOW::begin_thinking() {
+    if (!thinking_) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        thinking_ = true;
+    }
+}
+
+void CHESS_MAIN_WINDOW::end_thinking() {
+    if (thinking_) {
+        QApplication::restoreOverrideCursor();
+        thinking_ = false;
+    }
+}
+
+void CHESS_MAIN_WINDOW::enable_command(int32_t id) {
+    chat_menu->enable_command(id);
+}
+
+void CHESS_MAIN_WINDOW::disable_command(int32_t id) {
+    chat_menu->disable_command(id);
+}
+
+std::optional<std::string> CHESS_MAIN_WINDOW::open_video(const std::string& path) {
+    chat_video->open(path);
+    if (chat_video->failed()) {
+        return chat_video->error_message();
+    }
+    return std::nullopt;
+}
+
+void CHESS_MAIN_WINDOW::play_clip(int32_t first_frame, int32_t last_frame) {
+    chat_video->play(first_frame, last_frame);
+}
+
+void CHESS_MAIN_WINDOW::stop_video() {
+    chat_video->stop();
+}
+
+void CHESS_MAIN_WINDOW::disable_webcam_switch() {
+    chat_video_switch->set_on(false);
+    chat_video_switch->setEnabled(false);
+}
+
+void CHESS_MAIN_WINDOW::show_error(const std::string& text) {
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Initialization Error"),
+                    CHESS_GUI_TEXT::to_qstring(text), QMessageBox::Ok, this);
+    box.setObjectName(QStringLiteral("error_box"));
+    CHESS_GUI_MODAL::run(box);
+}
+
+std::optional<CHESS_GAME_OPTIONS>
+CHESS_MAIN_WINDOW::ask_new_game(const CHESS_GAME_OPTIONS& options) {
+    return new_game_dialog->ask(options);
+}
+
+std::optional<std::string> CHESS_MAIN_WINDOW::ask_save_file(const std::string& name) {
+    if (!save_dialog) {
+        save_dialog = new CHESS_SAVE_DIALOG(this);
+    }
+    return save_dialog->ask(name);
+}
+
+std::optional<std::string> CHESS_MAIN_WINDOW::ask_load_file(const std::string& name) {
+    if (!load_dialog) {
+        load_dialog = new CHESS_LOAD_DIALOG(this);
+    }
+    return load_dialog->ask(name);
+}
+
+std::string CHESS_MAIN_WINDOW::ask_nickname(const std::string& nick) {
+    return nickname_dialog->ask(nick);
+}
+
+std::optional<std::vector<std::string>> CHESS_MAIN_WINDOW::ask_debug_events() {
+    return debug_dialog->ask();
+}
+
+void CHESS_MAIN_WINDOW::beep(int32_t sound) {
+    (void)sound; // one sound on this platform
+    QApplication::beep();
+}
+
+void CHESS_MAIN_WINDOW::process_pending_events() {
+    QCoreApplication::processEvents();
+}
+
+// Window events ---------------------------------------------------------------------------------
+
+// Closing autosaves (unless the start failed: then there is no game to write). A search still
+// running is stopped by the manager and unwinds after this returns; nothing is deleted meanwhile,
+// and the event loop ends once the window is gone.
+void CHESS_MAIN_WINDOW::closeEvent(QCloseEvent* event) {
+    if (ready()) {
+        mgr->autosave();
+    }
+    closed_ = true;
+    timer_.stop();
+    end_thinking();
+    event->accept();
+}
+
+void CHESS_MAIN_WINDOW::mouseMoveEvent(QMouseEvent* event) {
+    if (failed_to_initialize_) {
+        close_after_failed_start();
+        return;
+    }
+    if (isActiveWindow() && !hasFocus() && !QApplication::focusWidget()) {
+        setFocus(Qt::MouseFocusReason);
+    }
+    CHESS_GUI_WINDOW::mouseMoveEvent(event);
+}
+
+// Coming back to the window while the computer thinks shows the wait cursor again.
+void CHESS_MAIN_WINDOW::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && thinking_) {
+        if (QApplication::overrideCursor()) {
+            QApplication::changeOverrideCursor(Qt::WaitCursor);
+        } else {
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+        }
+    }
+    CHESS_GUI_WINDOW::changeEvent(event);
+}

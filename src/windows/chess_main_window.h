@@ -1,0 +1,155 @@
+// The game's one top-level window. It lays out and owns every control (board, names, statuses,
+// turn arrows, rotation button, move history with its scroll bar, chat pane, webcam, webcam
+// button, command-menu icon and menu, dialogs), carries out every operation the application
+// manager asks of the user interface, and forwards what the player does to the manager. Its
+// one-second timer drives the computer's turn and the character's pacing.
+//
+// Creation has two phases: the constructor builds the controls; start() makes the manager and runs
+// its start sequence (which may show an "Initialization Error" box). A window whose start failed
+// ignores every callback, writes nothing when closed, and closes as soon as the box is dismissed
+// or the mouse moves over it.
+#pragma once
+
+#include "app/chess_app_state_constants.h"
+#include "app/chess_application_user_interface.h"
+#include "app/chess_shortcut_constants.h"
+#include "board_view/chess_gui_board_info.h"
+#include "windows/chess_gui_window.h"
+
+#include <QTimer>
+#include <cstdint>
+#include <memory>
+
+class CHESS_APPLICATION_MANAGER;
+class CHESS_SETTINGS_STORE;
+class CHESS_GUI_STATIC;
+class CHESS_GUI_HISTORY;
+class CHESS_GUI_HISTORY_SCROLL;
+class CHESS_GUI_IMAGE_BUTTON;
+class CHESS_GUI_CHAT_OUTPUT;
+class CHESS_GUI_CHAT_MENU;
+class CHESS_GUI_VIDEO;
+class CHESS_SAVE_DIALOG;
+class CHESS_LOAD_DIALOG;
+class NICKNAME_DIALOG;
+class NEW_GAME_DIALOG;
+class DEBUG_DIALOG;
+
+class CHESS_MAIN_WINDOW : public CHESS_GUI_WINDOW,
+                          public CHESS_APPLICATION_USER_INTERFACE,
+                          public CHESS_APP_STATE_CONSTANTS,
+                          public CHESS_SHORTCUT_CONSTANTS {
+  public:
+    // The client area that holds the content with its margins; the window manager adds the frame.
+    static constexpr int32_t client_width = 674;
+    static constexpr int32_t client_height = 562;
+    static constexpr int32_t timer_period_ms = 1000;
+
+    explicit CHESS_MAIN_WINDOW(const CHESS_SETTINGS_STORE& settings);
+    ~CHESS_MAIN_WINDOW() override;
+
+    // Second phase: the manager and its start sequence; then the timer, or the close after a
+    // failed start.
+    void start();
+    bool failed_to_initialize() const { return failed_to_initialize_; }
+    CHESS_APPLICATION_MANAGER* manager() const { return mgr.get(); }
+    bool thinking() const { return thinking_; }
+    int32_t bottom_side() const { return bottom_side_; }
+    const QTimer& timer() const { return timer_; }
+    const CHESS_GUI_BOARD_INFO& board_info() const { return board_info_; }
+
+    // A command of the chat menu (1..10); others are ignored.
+    void on_menu_command(int32_t id);
+    // The timer's tick.
+    void tick();
+
+    // CHESS_GUI_WINDOW
+    void on_board_move(int32_t from, int32_t to, int32_t promotion) override;
+    void on_history_select(int32_t ply) override;
+    void on_button_switch(CHESS_GUI_IMAGE_BUTTON* button, bool is_on) override;
+    void on_link_click(const CHESS_LINK_DATA& link) override;
+    void on_clip_end() override;
+
+    // CHESS_APPLICATION_USER_INTERFACE
+    void add_sentence(const CHESS_GUI_CHAT_SENTENCE& sentence) override;
+    void add_sentences(const std::vector<CHESS_GUI_CHAT_SENTENCE>& sentences) override;
+    void add_blank_line() override;
+    void set_title(const std::string& text) override;
+    void set_video_caption(const std::string& text) override;
+    void set_bottom_side(int32_t side) override;
+    void show_side_to_move(int32_t side) override;
+    void clear_side_to_move() override;
+    void set_player_name(int32_t side, const std::string& text) override;
+    void set_status(int32_t side, const std::string& text) override;
+    void clear_history() override;
+    void add_history_move(const std::string& text) override;
+    void remove_last_history_move() override;
+    void mark_history_ply(int32_t ply) override;
+    void unmark_history_ply() override;
+    void set_history_plies(int32_t plies) override;
+    void update_board(const CHESS_GUI_BOARD_INFO& board_info) override;
+    void animate_move(int32_t from, int32_t to) override;
+    void enable_board() override;
+    void disable_board() override;
+    void begin_thinking() override;
+    void end_thinking() override;
+    void enable_command(int32_t id) override;
+    void disable_command(int32_t id) override;
+    std::optional<std::string> open_video(const std::string& path) override;
+    void play_clip(int32_t first_frame, int32_t last_frame) override;
+    void stop_video() override;
+    void disable_webcam_switch() override;
+    void show_error(const std::string& text) override;
+    std::optional<CHESS_GAME_OPTIONS> ask_new_game(const CHESS_GAME_OPTIONS& options) override;
+    std::optional<std::string> ask_save_file(const std::string& name) override;
+    std::optional<std::string> ask_load_file(const std::string& name) override;
+    std::string ask_nickname(const std::string& nick) override;
+    std::optional<std::vector<std::string>> ask_debug_events() override;
+    void beep(int32_t sound) override;
+    void process_pending_events() override;
+
+    // The controls, by their places on the window.
+    CHESS_GUI_STATIC* upper_player_txt;
+    CHESS_GUI_STATIC* lower_player_txt;
+    CHESS_GUI_STATIC* upper_status_txt;
+    CHESS_GUI_STATIC* lower_status_txt;
+    QWidget* chess_ctrl;
+    CHESS_GUI_HISTORY* hist_list;
+    CHESS_GUI_HISTORY_SCROLL* hist_scroll;
+    CHESS_GUI_IMAGE_BUTTON* rotate_switch;
+    CHESS_GUI_IMAGE_BUTTON* upper_arrow;
+    CHESS_GUI_IMAGE_BUTTON* lower_arrow;
+    CHESS_GUI_CHAT_OUTPUT* chat_output;
+    CHESS_GUI_VIDEO* chat_video;
+    CHESS_GUI_IMAGE_BUTTON* chat_video_switch;
+    CHESS_GUI_IMAGE_BUTTON* chat_icon;
+    CHESS_GUI_CHAT_MENU* chat_menu;
+    NICKNAME_DIALOG* nickname_dialog;
+    NEW_GAME_DIALOG* new_game_dialog;
+    DEBUG_DIALOG* debug_dialog;
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+  private:
+    void create_texts();
+    void create_board_controls();
+    void create_chat_controls();
+    void add_tooltips();
+    bool ready() const;
+    void pop_up_chat_menu();
+    void close_after_failed_start();
+
+    const CHESS_SETTINGS_STORE& settings_;
+    std::unique_ptr<CHESS_APPLICATION_MANAGER> mgr;
+    CHESS_SAVE_DIALOG* save_dialog = nullptr;
+    CHESS_LOAD_DIALOG* load_dialog = nullptr;
+    QTimer timer_;
+    CHESS_GUI_BOARD_INFO board_info_;
+    bool failed_to_initialize_ = false;
+    bool thinking_ = false;
+    bool closed_ = false;
+    int32_t bottom_side_ = 1;
+};
