@@ -1,21 +1,33 @@
 // velmora-persona: the tool for people who write persona data files.
-//   velmora-persona check FILE   load the file as the game does and print what was found
-//   velmora-persona seal FILE    rewrite the magic number after an edit
+//   velmora-persona check FILE [--video VIDEO]   load the file as the game does and print what
+//                                                was found; with --video, also require every
+//                                                clip range to lie within the video's frames
+//   velmora-persona seal FILE                    rewrite the magic number after an edit
 // Faults go to standard output as the one line the game would show; the exit code is 1 then,
 // 2 for a wrong command line.
 #include "persona/velmora.h"
 #include "persona/velmora_seal.h"
+#include "video_check.h"
 
 #include <iostream>
 #include <string>
 
 namespace {
 
-int check(const std::string& filename) {
+int check(const std::string& filename, const std::string& video) {
     const VELMORA velmora(filename);
     if (velmora.failed()) {
         std::cout << velmora.error_message() << '\n';
         return 1;
+    }
+    int64_t frames = 0;
+    if (!video.empty()) {
+        const VELMORA_VIDEO_CHECK video_check(velmora.db(), filename, video);
+        if (video_check.failed()) {
+            std::cout << video_check.error_message() << '\n';
+            return 1;
+        }
+        frames = video_check.frame_count();
     }
     const VELMORA_DB& db = velmora.db();
     std::cout << "nickname: " << velmora.nickname() << '\n'
@@ -23,6 +35,9 @@ int check(const std::string& filename) {
               << "debug: " << (db.debug_mode() ? 1 : 0) << '\n'
               << "groups: " << db.group_count() << '\n'
               << "checksum: " << db.checksum() << '\n';
+    if (!video.empty()) {
+        std::cout << "video frames: " << frames << '\n';
+    }
     return 0;
 }
 
@@ -39,14 +54,17 @@ int seal(const std::string& filename) {
 } // namespace
 
 int main(int argc, char** argv) {
-    const std::string command = argc == 3 ? argv[1] : "";
-    if (command == "check") {
-        return check(argv[2]);
+    const std::string command = argc >= 3 ? argv[1] : "";
+    if (command == "check" && argc == 3) {
+        return check(argv[2], "");
     }
-    if (command == "seal") {
+    if (command == "check" && argc == 5 && std::string(argv[3]) == "--video") {
+        return check(argv[2], argv[4]);
+    }
+    if (command == "seal" && argc == 3) {
         return seal(argv[2]);
     }
-    std::cerr << "usage: velmora-persona check FILE\n"
+    std::cerr << "usage: velmora-persona check FILE [--video VIDEO]\n"
                  "       velmora-persona seal FILE\n";
     return 2;
 }
