@@ -171,6 +171,7 @@ class APP_TEST : public testing::Test {
             }
             const std::string& text = lines.back();
             if (is_default(text)) {
+                last_default = text;
                 break;
             }
             said.push_back(text);
@@ -191,6 +192,8 @@ class APP_TEST : public testing::Test {
         return false;
     }
 
+    // The default reaction that ended the last reactions().
+    std::string last_default;
     fs::path root;
     fs::path install;
     FAKE_SETTINGS_STORE store;

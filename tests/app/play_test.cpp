@@ -285,3 +285,136 @@ TEST_F(Play, MoveEvents) {
         manager->follow_link(CHESS_LINK_DATA(std::string("RESIGN_GAME"), "Yes"));
     }
 }
+
+TEST_F(Play, ResignationBelongsToThePlayerAndUndoWithdrawsIt) {
+    new_game(level1(1));
+    play("e2e4");
+    computer_answers();
+    reactions();
+    manager->command(S::shortcut_resign);
+    EXPECT_TRUE(ui.chat_has("Really resign? Yes"));
+    EXPECT_EQ(manager->state(), A::state_player_turn);
+    ui.beeps.clear();
+    manager->follow_link(CHESS_LINK_DATA(std::string("RESIGN_GAME"), "Yes"));
+    EXPECT_TRUE(ui.chat_has("[player RESIGNS]"));
+    EXPECT_EQ(ui.beeps, std::vector<int32_t>{UI::beep_default});
+    EXPECT_EQ(manager->state(), A::state_game_over);
+    EXPECT_EQ(ui.statuses[1], "Resigns");
+    EXPECT_EQ(ui.statuses[2], "");
+    EXPECT_FALSE(ui.board_enabled);
+    // The resignation is more important than the taunt still waiting, which it drops.
+    EXPECT_EQ(reactions(), (std::vector<std::string>{"player_resigns text.", "game_end text.",
+                                                     "standup text."}));
+    manager->command(S::shortcut_undo);
+    EXPECT_EQ(manager->game().move_count(), 2);
+    EXPECT_EQ(manager->state(), A::state_player_turn);
+    EXPECT_EQ(ui.statuses[1], "");
+    EXPECT_TRUE(ui.board_enabled);
+    EXPECT_EQ(reactions(), (std::vector<std::string>{"sitdown text.", "game_continue text."}));
+    // A second resignation link after the game is over finds no game.
+    manager->follow_link(CHESS_LINK_DATA(std::string("RESIGN_GAME"), "Yes"));
+    manager->follow_link(CHESS_LINK_DATA(std::string("RESIGN_GAME"), "Yes"));
+    EXPECT_TRUE(ui.chat_has("[No game in progress]"));
+}
+
+// Links stay live while the computer thinks: a resignation ends the game at once, but nothing
+// may replace or change the game the search reads until it has returned.
+TEST_F(Play, ResignationDuringTheSearch) {
+    CHESS_GAME_OPTIONS deep = level1(1);
+    deep.max_ply = 4;
+    new_game(deep);
+    std::vector<int32_t> enabled_during_search;
+    ui.on_pump = [&] {
+        ui.on_pump = nullptr;
+        manager->follow_link(CHESS_LINK_DATA(std::string("RESIGN_GAME"), "Yes"));
+        manager->follow_link(CHESS_LINK_DATA(std::string("START_MENU"), "new game"));
+        manager->command(S::shortcut_new_game);
+        manager->command(S::shortcut_load_game);
+        manager->command(S::shortcut_undo);
+        manager->undo();
+        manager->tick();
+        enabled_during_search = ui.enabled_commands();
+    };
+    play("e2e4");
+    ASSERT_GT(ui.pumps, 0);
+    EXPECT_EQ(enabled_during_search, (std::vector<int32_t>{2, 7, 8, 9, 10}));
+    EXPECT_TRUE(ui.chat_has("[game already in progress]"));
+    EXPECT_EQ(ui.count("ask_new_game"), 1);
+    EXPECT_EQ(ui.count("ask_load_file"), 0);
+    EXPECT_EQ(manager->game().move_count(), 1);
+    EXPECT_EQ(manager->state(), A::state_game_over);
+    EXPECT_TRUE(ui.thinking);
+
+    // The first tick after the search: no move is played, the table comes back, thinking ends.
+    manager->tick();
+    EXPECT_EQ(manager->game().move_count(), 1);
+    EXPECT_EQ(ui.enabled_commands(), (std::vector<int32_t>{1, 2, 3, 6, 7, 8, 9, 10}));
+    EXPECT_FALSE(ui.thinking);
+    EXPECT_EQ(ui.statuses[1], "Resigns");
+
+    // Withdrawing the resignation gives the turn back to the computer, which was to move.
+    manager->command(S::shortcut_undo);
+    EXPECT_EQ(manager->state(), A::state_thinking);
+    manager->tick();
+    EXPECT_EQ(manager->state(), A::state_player_turn);
+    EXPECT_EQ(manager->game().move_count(), 2);
+}
+
+// Closing while the computer thinks: the game is written as it stood before her move, the search
+// stops at once, and nothing is played afterwards.
+TEST_F(Play, CloseDuringTheSearch) {
+    CHESS_GAME_OPTIONS deep = level1(1);
+    deep.max_ply = 30;
+    new_game(deep);
+    ui.on_pump = [&] { EXPECT_TRUE(manager->autosave()); };
+    play("e2e4");
+    EXPECT_EQ(ui.pumps, 1);
+    EXPECT_FALSE(manager->searching());
+    EXPECT_EQ(read_file((install / "lastgame.txt").string()),
+              CHESS_GAME_FILE::text(game_of({"e2e4"}), deep, "player", false));
+    manager->tick();
+    EXPECT_EQ(manager->game().move_count(), 1);
+}
+
+TEST_F(Play, StatusRule) {
+    struct CASE {
+        const char* name;
+        std::vector<std::string> moves;
+        int32_t player_color;
+        bool resigned;
+        std::string player_status;
+        std::string velmora_status;
+        int32_t arrow;
+    };
+    const std::vector<std::string> fools = {"f2f3", "e7e5", "g2g4", "d8h4"};
+    const std::vector<CASE> cases = {
+        {"resigned on move", {"e2e4", "e7e5"}, 1, true, "Resigns", "", 1},
+        {"resigned while she was to move", {"e2e4"}, 1, true, "Resigns", "", 1},
+        {"she mated", fools, 1, false, "", "Winner!", 2},
+        {"player mated", fools, 2, false, "Winner!", "", 2},
+        {"going on", {"e2e4"}, 2, false, "", "", 2},
+    };
+    for (const CASE& c : cases) {
+        load(save_game_file("status.txt", game_of(c.moves), level1(c.player_color), "player",
+                            c.resigned));
+        EXPECT_EQ(ui.statuses[c.player_color], c.player_status) << c.name;
+        EXPECT_EQ(ui.statuses[3 - c.player_color], c.velmora_status) << c.name;
+        EXPECT_EQ(ui.side_to_move, c.arrow) << c.name;
+        if (manager->state() != A::state_game_over) {
+            manager->follow_link(CHESS_LINK_DATA(std::string("RESIGN_GAME"), "Yes"));
+        }
+    }
+}
+
+// Her score follows the board from her side: a queen up, the default reaction is a winning one.
+TEST_F(Play, PersonaScoreFollowsHerSide) {
+    const CHESS_GAME white_up = game_of({"e2e4", "e7e5", "g1f3", "d8h4", "f3h4"});
+    load(save_game_file("up.txt", white_up, level1(2), "player"));
+    reactions();
+    EXPECT_EQ(last_default.rfind("velmora_winning", 0), 0u) << last_default;
+    manager->follow_link(CHESS_LINK_DATA(std::string("RESIGN_GAME"), "Yes"));
+    load(save_game_file("up.txt", white_up, level1(1), "player"));
+    computer_answers();
+    reactions();
+    EXPECT_EQ(last_default.rfind("player_winning", 0), 0u) << last_default;
+}
