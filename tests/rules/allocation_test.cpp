@@ -59,6 +59,9 @@ void* operator new(std::size_t size, std::align_val_t alignment, const std::noth
 void* operator new[](std::size_t size, std::align_val_t alignment, const std::nothrow_t&) noexcept {
     return counted_aligned_allocation(size, alignment);
 }
+// These are the deallocation functions that match the allocation functions above, but once GCC
+// inlines them it only sees a pointer from operator new reaching free.
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
 void operator delete(void* p) noexcept {
     std::free(p);
 }

@@ -4,7 +4,6 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <regex>
 #include <sstream>
 #include <string>
 #include <sys/wait.h>
@@ -68,6 +67,20 @@ RUN run_engine(const std::vector<std::string>& args) {
     return run;
 }
 
+bool all_digits(const std::string& text) {
+    return !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
+}
+
+// A UCI move: from-square, to-square and an optional promotion letter.
+bool is_uci_move(const std::string& text) {
+    auto is_square = [&text](size_t i) {
+        return text[i] >= 'a' && text[i] <= 'h' && text[i + 1] >= '1' && text[i + 1] <= '8';
+    };
+    return (text.size() == 4 ||
+            (text.size() == 5 && std::string("qrbn").find(text[4]) != std::string::npos)) &&
+           is_square(0) && is_square(2);
+}
+
 class PerftCommand : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -86,21 +99,25 @@ std::vector<std::pair<std::string, long long>> divide_lines(const RUN& run, long
     if (run.out.size() < 3) {
         return moves;
     }
-    const std::regex move_line("([a-h][1-8][a-h][1-8][qrbn]?): ([0-9]+)");
     long long sum = 0;
     const size_t blank = run.out.size() - 3;
     for (size_t i = 0; i < blank; ++i) {
-        std::smatch match;
-        EXPECT_TRUE(std::regex_match(run.out[i], match, move_line)) << run.out[i];
-        if (!match.empty()) {
-            moves.emplace_back(match[1], std::stoll(match[2]));
+        const std::string& line = run.out[i];
+        const size_t colon = line.find(": ");
+        const bool well_formed = colon != std::string::npos && is_uci_move(line.substr(0, colon)) &&
+                                 all_digits(line.substr(colon + 2));
+        EXPECT_TRUE(well_formed) << line;
+        if (well_formed) {
+            moves.emplace_back(line.substr(0, colon), std::stoll(line.substr(colon + 2)));
             sum += moves.back().second;
         }
     }
     EXPECT_EQ(sum, total);
     EXPECT_EQ(run.out[blank], "");
     EXPECT_EQ(run.out[blank + 1], "Nodes searched: " + std::to_string(total));
-    EXPECT_TRUE(std::regex_match(run.out[blank + 2], std::regex("Nodes/second: [0-9]+")))
+    const std::string rate = "Nodes/second: ";
+    EXPECT_TRUE(run.out[blank + 2].rfind(rate, 0) == 0 &&
+                all_digits(run.out[blank + 2].substr(rate.size())))
         << run.out[blank + 2];
     return moves;
 }
