@@ -4,13 +4,19 @@
 BUILD_DIR ?= build
 ASAN_DIR ?= build-asan
 JOBS ?= $(shell nproc)
+PREFIX ?= $(HOME)/.local
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 PACKAGES := $(shell grep -v '^\#' tools/debian-packages.txt)
 
 .PHONY: run test setup build build-asan test-release test-asan install bench format clean
 
-run: build
-	$(BUILD_DIR)/bin/velmora-engine perft 5
+run: install
+	$(PREFIX)/bin/velmora-chess
+
+# The game for the current user: program, installation directory, icon, desktop entry, and the
+# InstallPath setting (~/.config/Kwo/VelMoraChess.conf).
+install: build
+	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
 
 test: test-release test-asan
 
