@@ -46,18 +46,22 @@ void expect_same_board(const CHESS_POSITION& actual, const CHESS_POSITION& expec
 }
 
 // Walks every pseudo-legal line to the given depth: after each make the sums must agree with a
-// recount, and after each undo the board must equal the copy taken before the make.
+// recount and the quick legality test with the full one, and after each undo the board must
+// equal the copy taken before the make.
 int64_t walk(CHESS_POSITION& board, int32_t depth, const std::string& line) {
     CHESS_MOVGEN generator;
     int64_t made = 0;
     for (generator.start(board); generator.has_item(); generator.forth()) {
         const CHESS_POSITION before = board;
         const std::string context = line + " " + describe(generator.item());
+        const bool was_in_check = board.in_check(board.side_to_move);
         generator.make_item();
         ++made;
         EXPECT_TRUE(board.is_consistent()) << context;
         EXPECT_EQ(board.side_to_move, before.side_to_move == 1 ? 2 : 1) << context;
+        // The generator's quick legality test must agree with the full attack test.
         const bool legal = !board.in_check(generator.item().side());
+        EXPECT_EQ(generator.item_is_legal(was_in_check), legal) << context;
         if (depth > 1 && legal && !::testing::Test::HasFailure()) {
             made += walk(board, depth - 1, context);
         }
@@ -84,6 +88,13 @@ TEST(MakeUnmake, EveryMoveOfTrickyPositionsRestoresEveryField) {
         "r3k2r/6P1/8/8/8/8/1p6/R3K2R b KQkq - 0 1",
         // a fifty counter near its end, with a pinned piece
         "4k3/4r3/8/8/8/8/4B3/4K3 w - - 99 80",
+        // pins on every line, checks, and en passant that would expose the king
+        "8/2p5/3p4/KP5r/1R3p1k/8/4P1P1/8 w - - 0 1",
+        "8/8/8/KPp4r/8/8/8/7k w - c6 0 1",
+        "4k3/8/8/8/1b6/8/3P4/4K3 w - - 0 1",
+        "3qk3/8/8/8/8/3N4/2PPP3/q2K3r w - - 0 1",
+        "r3k2r/8/8/1B6/8/8/8/R3K2R b KQkq - 0 1",
+        "4k3/8/8/2b5/3Pp3/8/8/4K2R b K d3 0 1",
     };
     for (const char* fen : fens) {
         CHESS_POSITION board = position_from_fen(fen);
