@@ -2,8 +2,9 @@
 //   velmora-persona-video video FILE            render the clips into FILE (FFV1 in AVI)
 //   velmora-persona-video persona SOURCE FILE   assemble the data file: clip names become ranges
 //   velmora-persona-video clips                 print every clip: name, first frame, last frame
-//   velmora-persona-video stills DIR [CLIP...]  each clip's middle frame as a PNG (three times
-//                                               the video's size) and a contact sheet of them
+//   velmora-persona-video stills DIR [CLIP[:TICK]...]  frames as PNG (a clip's middle frame, or
+//                                               frame TICK of it), three times the video's size,
+//                                               and a contact sheet of them
 // Errors go to standard error; the exit code is 1 then, 2 for a wrong command line.
 #include "velmora_persona_assembler.h"
 #include "velmora_video_artist.h"
@@ -12,6 +13,7 @@
 
 #include <QPainter>
 #include <algorithm>
+#include <cstdlib>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -51,22 +53,31 @@ int print_clips() {
     return 0;
 }
 
-// Each chosen clip's middle frame, three times the video's size, and all of them on one contact
-// sheet at twice the size, three to a row.
-int write_stills(const std::string& directory, const std::vector<std::string>& names) {
+// The chosen frames (a clip's middle frame, or "clip:tick" for another), three times the video's
+// size, and all of them on one contact sheet at twice the size, three to a row. No names: every
+// clip's middle frame.
+int write_stills(const std::string& directory, std::vector<std::string> names) {
+    if (names.empty()) {
+        for (const VELMORA_VIDEO_CLIP& clip : VELMORA_VIDEO_CLIPS::all()) {
+            names.push_back(clip.name);
+        }
+    }
     std::vector<QImage> frames;
-    for (const VELMORA_VIDEO_CLIP& clip : VELMORA_VIDEO_CLIPS::all()) {
-        bool wanted = names.empty();
-        for (const std::string& name : names) {
-            wanted = wanted || name == clip.name;
+    for (const std::string& name : names) {
+        const size_t colon = name.find(':');
+        const VELMORA_VIDEO_CLIP* clip = VELMORA_VIDEO_CLIPS::find(name.substr(0, colon));
+        const int32_t tick = clip == nullptr              ? 0
+                             : colon == std::string::npos ? clip->frame_count() / 2
+                                                          : std::atoi(name.c_str() + colon + 1);
+        if (clip == nullptr || tick < 0 || tick >= clip->frame_count()) {
+            std::cerr << name << ": no such clip or frame\n";
+            return 1;
         }
-        if (!wanted) {
-            continue;
-        }
-        const int32_t tick = clip.frame_count() / 2;
         frames.push_back(
-            VELMORA_VIDEO_ARTIST::draw(VELMORA_VIDEO_CLIPS::pose_at(clip, tick), tick));
-        const std::string path = directory + "/" + clip.name + ".png";
+            VELMORA_VIDEO_ARTIST::draw(VELMORA_VIDEO_CLIPS::pose_at(*clip, tick), tick));
+        std::string file = name;
+        std::replace(file.begin(), file.end(), ':', '_');
+        const std::string path = directory + "/" + file + ".png";
         if (!frames.back().scaled(frames.back().size() * 3).save(QString::fromStdString(path))) {
             std::cerr << path << ": cannot write the picture\n";
             return 1;
@@ -112,6 +123,6 @@ int main(int argc, char** argv) {
     std::cerr << "usage: velmora-persona-video video FILE\n"
                  "       velmora-persona-video persona SOURCE FILE\n"
                  "       velmora-persona-video clips\n"
-                 "       velmora-persona-video stills DIR [CLIP...]\n";
+                 "       velmora-persona-video stills DIR [CLIP[:TICK]...]\n";
     return 2;
 }

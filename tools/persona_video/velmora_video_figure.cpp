@@ -244,6 +244,15 @@ void VELMORA_VIDEO_FIGURE::draw_body(QPainter& p) const {
     p.drawRect(QRectF(-11, -26, 22, 28));
     p.setBrush(PAL::skin_shadow);
     p.drawRect(QRectF(-11, -26, 22, 9));
+    // Trousers, seen only when she stands and her jacket's hem clears the desk.
+    const double desk = VELMORA_VIDEO_SCENERY::desk_top - body_.y() + 4;
+    if (desk > 84) {
+        p.setBrush(PAL::trousers);
+        p.drawRect(QRectF(-54, 84, 108, desk - 84));
+        p.setPen(line_pen(PAL::trousers.darker(130), 1.4));
+        p.drawLine(QPointF(0, 96), QPointF(0, desk));
+        p.setPen(Qt::NoPen);
+    }
     // Jacket: base, the shadowed right side, then the outline.
     QPainterPath jacket;
     jacket.moveTo(-26, -6);

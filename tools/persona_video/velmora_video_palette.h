@@ -35,6 +35,7 @@ struct VELMORA_VIDEO_PALETTE {
     static inline const QColor jacket{44, 128, 118};
     static inline const QColor jacket_shadow{30, 94, 88};
     static inline const QColor jacket_line{18, 62, 58};
+    static inline const QColor trousers{62, 58, 80};
     static inline const QColor blouse{248, 242, 232};
     static inline const QColor blouse_shadow{214, 204, 194};
     static inline const QColor eye_white{252, 250, 246};
