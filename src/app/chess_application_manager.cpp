@@ -245,8 +245,7 @@ void CHESS_APPLICATION_MANAGER::apply_command_table() {
         const bool changes_game = id == shortcut_new_game || id == shortcut_load_game;
         set_command(id, listed && !(changes_game && searching()));
     }
-    set_command(shortcut_undo,
-                state_ != state_thinking && state_ != state_hint && !searching() && undo_allowed());
+    set_command(shortcut_undo, undo_enabled());
 }
 
 void CHESS_APPLICATION_MANAGER::set_command(int32_t id, bool enabled) {
@@ -256,6 +255,10 @@ void CHESS_APPLICATION_MANAGER::set_command(int32_t id, bool enabled) {
     } else {
         ui_.disable_command(id);
     }
+}
+
+bool CHESS_APPLICATION_MANAGER::undo_enabled() const {
+    return state_ != state_thinking && state_ != state_hint && !searching() && undo_allowed();
 }
 
 bool CHESS_APPLICATION_MANAGER::undo_allowed() const {
@@ -578,7 +581,7 @@ void CHESS_APPLICATION_MANAGER::take_back(int32_t plies, bool taunt) {
         ui_.set_history_plies(current_ply_);
         refresh_board();
     }
-    set_command(shortcut_undo, state_ != state_thinking && state_ != state_hint && undo_allowed());
+    set_command(shortcut_undo, undo_enabled());
     update_score();
     if (taunt) {
         raise(std::make_unique<VELMORA_EVENT_UNDO_TAUNT>());

@@ -92,6 +92,7 @@ class CHESS_APPLICATION_MANAGER : public CHESS_APP_STATE_CONSTANTS,
     void apply_command_table();
     void set_command(int32_t id, bool enabled);
     bool undo_allowed() const;
+    bool undo_enabled() const;
     void clear_hint();
 
     // Games and moves.
