@@ -3,6 +3,8 @@
 #include "presentation/chess_gui_text.h"
 #include "windows/chess_gui_modal.h"
 
+#include <QFileInfo>
+
 CHESS_FILE_DIALOG::CHESS_FILE_DIALOG(QWidget* owner, const QString& title,
                                      QFileDialog::AcceptMode mode)
     : QFileDialog(owner, title) {
@@ -15,7 +17,12 @@ CHESS_FILE_DIALOG::CHESS_FILE_DIALOG(QWidget* owner, const QString& title,
 
 std::optional<std::string> CHESS_FILE_DIALOG::ask(const std::string& name) {
     selectNameFilter(QStringLiteral("Chess Game (*.txt)"));
-    selectFile(CHESS_GUI_TEXT::to_qstring(name));
+    // The folder of the proposed path opens, with its file name filled in.
+    const QFileInfo proposed(CHESS_GUI_TEXT::to_qstring(name));
+    if (!name.empty() && proposed.dir().exists()) {
+        setDirectory(proposed.absolutePath());
+    }
+    selectFile(name.empty() ? QString() : proposed.fileName());
     if (CHESS_GUI_MODAL::run(*this) != QDialog::Accepted || selectedFiles().isEmpty()) {
         return std::nullopt;
     }

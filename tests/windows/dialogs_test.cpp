@@ -1,0 +1,219 @@
+// The dialogs, answered through the modal seam by working their real widgets.
+#include "engine/new_game_skill_level.h"
+#include "windows/chess_gui_modal.h"
+#include "windows/chess_load_dialog.h"
+#include "windows/chess_save_dialog.h"
+#include "windows/debug_dialog.h"
+#include "windows/new_game_dialog.h"
+#include "windows/nickname_dialog.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+class DIALOG : public testing::Test {
+  protected:
+    void TearDown() override { CHESS_GUI_MODAL::set_handler({}); }
+
+    template <typename DIALOG_CLASS>
+    static void answer(std::function<void(DIALOG_CLASS&)> handler) {
+        CHESS_GUI_MODAL::set_handler([handler](QDialog& dialog) {
+            auto* typed = dynamic_cast<DIALOG_CLASS*>(&dialog);
+            ASSERT_NE(typed, nullptr);
+            handler(*typed);
+        });
+    }
+};
+
+TEST(NicknameClean, KeepsLettersDigitsAndUnderscoreUpToEight) {
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"bob", "bob"},        {"   ", "player"},      {"!?.,", "player"},
+        {"", "player"},        {"a b-c", "abc"},       {"abcdefghijkl", "abcdefgh"},
+        {"x_1 y_2", "x_1y_2"}, {"J\xc3\xb6rg", "Jrg"}, {"<x|RESIGN_GAME>", "xRESIGN_"},
+    };
+    for (const auto& [input, expected] : cases) {
+        EXPECT_EQ(NICKNAME_DIALOG::clean(input), expected) << input;
+    }
+}
+
+TEST_F(DIALOG, NicknameDoneAnswersTheCleanedTextCancelTheOldOne) {
+    NICKNAME_DIALOG dialog(nullptr);
+    answer<NICKNAME_DIALOG>([](NICKNAME_DIALOG& d) {
+        EXPECT_EQ(d.nickname_edit->text(), QStringLiteral("player"));
+        EXPECT_EQ(d.nickname_edit->selectedText(), QStringLiteral("player"));
+        d.nickname_edit->clear();
+        QTest::keyClicks(d.nickname_edit, QStringLiteral("Mr. Anderson"));
+        QTest::mouseClick(d.done_button, Qt::LeftButton);
+    });
+    EXPECT_EQ(dialog.ask("player"), "MrAnders");
+
+    answer<NICKNAME_DIALOG>([](NICKNAME_DIALOG& d) {
+        QTest::keyClicks(d.nickname_edit, QStringLiteral("zzz"));
+        QTest::keyClick(d.nickname_edit, Qt::Key_Escape);
+    });
+    EXPECT_EQ(dialog.ask("neo"), "neo");
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Change Nickname"));
+}
+
+struct LEVEL_TEXTS {
+    int level;
+    const char* title;
+    const char* depth;
+    const char* time;
+    const char* qsearch;
+};
+
+TEST_F(DIALOG, NewGameShowsEachLevelsTexts) {
+    const std::vector<LEVEL_TEXTS> cases = {
+        {1, "newbie", "Search Depth: 2-ply", "Search Time: N/A", "Quiescent Search: OFF"},
+        {3, "script kiddie", "Search Depth: 2-ply", "Search Time: N/A", "Quiescent Search: ON"},
+        {5, "spammer", "Search Depth: Variable ply", "Search Time: 4 seconds",
+         "Quiescent Search: ON"},
+        {20, "genius", "Search Depth: Variable ply", "Search Time: 120 seconds",
+         "Quiescent Search: ON"},
+    };
+    NEW_GAME_DIALOG dialog(nullptr);
+    for (const LEVEL_TEXTS& expected : cases) {
+        answer<NEW_GAME_DIALOG>([&expected](NEW_GAME_DIALOG& d) {
+            d.skill_slider->setValue(expected.level);
+            EXPECT_EQ(d.level_txt->text(), QStringLiteral("Level: %1").arg(expected.level));
+            EXPECT_EQ(d.difficulty_txt->text(), QString::fromLatin1(expected.title));
+            EXPECT_EQ(d.ply_txt->text(), QString::fromLatin1(expected.depth));
+            EXPECT_EQ(d.search_time_txt->text(), QString::fromLatin1(expected.time));
+            EXPECT_EQ(d.qsearch_txt->text(), QString::fromLatin1(expected.qsearch));
+            EXPECT_FALSE(d.level_picture->pixmap().isNull());
+            QTest::mouseClick(d.ok_button, Qt::LeftButton);
+        });
+        const auto options = dialog.ask(CHESS_GAME_OPTIONS());
+        ASSERT_TRUE(options.has_value());
+        EXPECT_EQ(NEW_GAME_SKILL_LEVEL::level_for(*options), expected.level);
+    }
+}
+
+TEST_F(DIALOG, NewGameOpensAtTheOptionsLevelWithPlaceholdersReplaced) {
+    NEW_GAME_DIALOG dialog(nullptr);
+    answer<NEW_GAME_DIALOG>([](NEW_GAME_DIALOG& d) {
+        EXPECT_EQ(d.skill_slider->value(), 1);
+        EXPECT_EQ(d.level_txt->text(), QStringLiteral("Level: 1"));
+        EXPECT_TRUE(d.white_radio->isChecked());
+        QTest::mouseClick(d.cancel_button, Qt::LeftButton);
+    });
+    EXPECT_FALSE(dialog.ask(CHESS_GAME_OPTIONS()).has_value());
+
+    // Hand-written options match no level: the dialog opens at level 6, OK takes its numbers.
+    CHESS_GAME_OPTIONS odd;
+    odd.max_ply = 5;
+    odd.max_time = 10;
+    odd.player_color = 2;
+    answer<NEW_GAME_DIALOG>([](NEW_GAME_DIALOG& d) {
+        EXPECT_EQ(d.skill_slider->value(), 6);
+        EXPECT_EQ(d.level_txt->text(), QStringLiteral("Level: 6"));
+        EXPECT_TRUE(d.black_radio->isChecked());
+        QTest::keyClick(d.skill_slider, Qt::Key_Right); // one level up by keyboard
+        EXPECT_EQ(d.level_txt->text(), QStringLiteral("Level: 7"));
+        QTest::mouseClick(d.white_radio, Qt::LeftButton);
+        d.ok_button->click();
+    });
+    const auto chosen = dialog.ask(odd);
+    ASSERT_TRUE(chosen.has_value());
+    const NEW_GAME_SKILL_LEVEL& seven = NEW_GAME_SKILL_LEVEL::level(7);
+    EXPECT_EQ(chosen->max_ply, seven.ply);
+    EXPECT_EQ(chosen->max_time, seven.search_time);
+    EXPECT_EQ(chosen->qsearch, seven.want_qsearch);
+    EXPECT_EQ(chosen->player_color, 1);
+}
+
+QStringList items(const QListWidget* list) {
+    QStringList texts;
+    for (int i = 0; i < list->count(); ++i) {
+        texts << list->item(i)->text();
+    }
+    return texts;
+}
+
+TEST_F(DIALOG, DebugEventsKeepTheUsersOrderAndAreRememberedOnlyOnOk) {
+    DEBUG_DIALOG dialog(nullptr, {"pmove", "Hint", "about", "vmove"});
+    const auto pick = [](DEBUG_DIALOG& d, const char* name) {
+        d.all_lst->setCurrentItem(
+            d.all_lst->findItems(QString::fromLatin1(name), Qt::MatchExactly)[0]);
+        QTest::mouseClick(d.add_but, Qt::LeftButton);
+    };
+    answer<DEBUG_DIALOG>([&pick](DEBUG_DIALOG& d) {
+        EXPECT_EQ(items(d.all_lst), (QStringList{"about", "Hint", "pmove", "vmove"}));
+        EXPECT_EQ(d.queue_lst->count(), 0);
+        QTest::mouseClick(d.add_but, Qt::LeftButton); // nothing chosen: nothing added
+        EXPECT_EQ(d.queue_lst->count(), 0);
+        pick(d, "vmove");
+        pick(d, "about");
+        pick(d, "vmove");
+        EXPECT_EQ(items(d.queue_lst), (QStringList{"vmove", "about", "vmove"}));
+        EXPECT_EQ(d.queue_lst->currentRow(), 2);
+        QTest::mouseClick(d.up_but, Qt::LeftButton);
+        QTest::mouseClick(d.up_but, Qt::LeftButton);
+        QTest::mouseClick(d.up_but, Qt::LeftButton); // already first
+        EXPECT_EQ(d.queue_lst->currentRow(), 0);
+        d.queue_lst->setCurrentRow(2);
+        QTest::mouseClick(d.remove_but, Qt::LeftButton); // the last line: the new last is chosen
+        EXPECT_EQ(items(d.queue_lst), (QStringList{"vmove", "vmove"}));
+        EXPECT_EQ(d.queue_lst->currentRow(), 1);
+        d.queue_lst->setCurrentRow(0);
+        QTest::mouseClick(d.down_but, Qt::LeftButton);
+        EXPECT_EQ(d.queue_lst->currentRow(), 1);
+        pick(d, "Hint");
+        QTest::mouseClick(d.ok_but, Qt::LeftButton);
+    });
+    const auto chosen = dialog.ask();
+    ASSERT_TRUE(chosen.has_value());
+    EXPECT_EQ(*chosen, (std::vector<std::string>{"vmove", "vmove", "Hint"}));
+
+    answer<DEBUG_DIALOG>([](DEBUG_DIALOG& d) {
+        EXPECT_EQ(items(d.queue_lst), (QStringList{"vmove", "vmove", "Hint"}));
+        d.queue_lst->clear();
+        QTest::mouseClick(d.cancel_but, Qt::LeftButton);
+    });
+    EXPECT_FALSE(dialog.ask().has_value());
+
+    answer<DEBUG_DIALOG>([](DEBUG_DIALOG& d) {
+        EXPECT_EQ(d.queue_lst->count(), 3) << "cancel forgets nothing";
+        while (d.queue_lst->count() > 0) {
+            d.queue_lst->setCurrentRow(0);
+            QTest::mouseClick(d.remove_but, Qt::LeftButton);
+        }
+        EXPECT_EQ(d.queue_lst->currentRow(), -1);
+        QTest::mouseClick(d.ok_but, Qt::LeftButton);
+    });
+    const auto emptied = dialog.ask();
+    ASSERT_TRUE(emptied.has_value());
+    EXPECT_TRUE(emptied->empty());
+}
+
+TEST_F(DIALOG, FileDialogsProposeTheNameAndAnswerThePath) {
+    CHESS_SAVE_DIALOG save(nullptr);
+    CHESS_LOAD_DIALOG load(nullptr);
+    EXPECT_EQ(save.windowTitle(), QStringLiteral("Save Chess Game"));
+    EXPECT_EQ(load.windowTitle(), QStringLiteral("Load Chess Game"));
+    EXPECT_EQ(save.nameFilters(), (QStringList{"Chess Game (*.txt)", "All files (*.*)"}));
+    EXPECT_EQ(save.defaultSuffix(), QStringLiteral("txt"));
+    EXPECT_TRUE(save.testOption(QFileDialog::DontConfirmOverwrite));
+
+    const QString folder = QString::fromStdString(testing::TempDir());
+    answer<QFileDialog>([&folder](QFileDialog& d) {
+        d.selectFile(QDir(folder).filePath(QStringLiteral("mygame")));
+        static_cast<QDialog&>(d).accept();
+    });
+    const auto saved = save.ask("");
+    ASSERT_TRUE(saved.has_value());
+    EXPECT_EQ(QString::fromStdString(*saved), QDir(folder).filePath(QStringLiteral("mygame.txt")));
+
+    answer<QFileDialog>([](QFileDialog& d) { d.reject(); });
+    EXPECT_FALSE(load.ask(*saved).has_value());
+}
+
+} // namespace

@@ -1,0 +1,1 @@
+// Placeholder until the end-to-end driver is written.
