@@ -95,8 +95,12 @@ QImage draw_piece(int kind, bool white, int size) {
         QLinearGradient body(bounds.topLeft(), bounds.bottomRight());
         body.setColorAt(0, QColor(84, 78, 74));
         body.setColorAt(1, QColor(18, 16, 16));
-        p.setPen(QPen(QColor(236, 228, 210), pixel * (size > 24 ? 1.6 : 1.1)));
+        // A pale rim outside, then the body widened by half a pixel so thin pieces (the queen's
+        // crown) keep their weight at this size.
         p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(QColor(236, 228, 210), pixel * (size > 24 ? 2.6 : 1.8)));
+        p.drawPath(body_path);
+        p.setPen(QPen(QColor(30, 27, 26), pixel * (size > 24 ? 1.0 : 0.7)));
         p.drawPath(body_path);
         // The glyph's inner cut-outs (bands, crosses) show as pale lines on the ebony.
         p.setPen(Qt::NoPen);

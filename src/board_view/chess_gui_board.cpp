@@ -1,0 +1,388 @@
+#include "board_view/chess_gui_board.h"
+
+#include "board_view/chess_gui_line_segment.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <array>
+#include <chrono>
+#include <thread>
+
+namespace {
+
+// Geometry taken from the pictures themselves.
+CHESS_GUI_TRANSFORM make_transform(const CHESS_GUI_SPRITE_MANAGER& sprites) {
+    CHESS_GUI_TRANSFORM tf;
+    tf.board_width = sprites.board_sprite.width();
+    tf.board_height = sprites.board_sprite.height();
+    tf.border_width = sprites.border.width();
+    tf.border_height = sprites.border.height();
+    tf.piece_width = sprites.piece(1).width();
+    tf.piece_height = sprites.piece(1).height();
+    tf.capture_width = sprites.capture(1).width();
+    tf.capture_height = sprites.capture(1).height();
+    tf.capture_area_width = sprites.capture_area.width();
+    tf.capture_area_height = sprites.capture_area.height();
+    return tf;
+}
+
+// The prompt's choices in slot order: queen, rook, bishop, knight.
+constexpr std::array<int32_t, 4> prompt_kinds{
+    CHESS_PIECE_CONSTANTS::queen, CHESS_PIECE_CONSTANTS::rook, CHESS_PIECE_CONSTANTS::bishop,
+    CHESS_PIECE_CONSTANTS::knight};
+
+} // namespace
+
+CHESS_GUI_BOARD::CHESS_GUI_BOARD(QWidget* parent, QPoint position,
+                                 const CHESS_GUI_SPRITE_MANAGER& sprites)
+    : QWidget(parent), sprites(sprites), tf(make_transform(sprites)),
+      cdev(this, QSize(tf.control_width(), tf.control_height())) {
+    Q_ASSERT(sprites.is_complete());
+    setObjectName(QStringLiteral("chess_ctrl"));
+    setGeometry(QRect(position, cdev.client.size()));
+    setFixedSize(cdev.client.size());
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    // The prompt follows the pointer with no button held.
+    setMouseTracking(true);
+    tf.set_bounds(x(), y(), x() + width() - 1, y() + height() - 1);
+    tf.side_facing_bottom = side_facing_bottom;
+    setEnabled(false);
+    repaint_board();
+}
+
+// Public operations ------------------------------------------------------------------------------
+
+void CHESS_GUI_BOARD::set_board_info(const CHESS_GUI_BOARD_INFO& new_info) {
+    info = new_info;
+    end_pending(mode_ == mode_disabled ? mode_disabled : mode_waiting);
+    repaint_board();
+}
+
+void CHESS_GUI_BOARD::set_bottom_side(int32_t side) {
+    side_facing_bottom = side;
+    tf.side_facing_bottom = side;
+    // A prompt survives the turn (it is drawn afresh); a piece in the hand goes back.
+    if (mode_ == mode_dragging) {
+        end_pending(mode_waiting);
+    }
+    repaint_board();
+}
+
+void CHESS_GUI_BOARD::enable_input() {
+    setEnabled(true);
+    if (end_pending(mode_waiting)) {
+        repaint_board();
+    }
+}
+
+void CHESS_GUI_BOARD::disable_input() {
+    setEnabled(false);
+    if (end_pending(mode_disabled)) {
+        repaint_board();
+    }
+}
+
+bool CHESS_GUI_BOARD::end_pending(int32_t new_mode) {
+    const bool pending = mode_ == mode_dragging || mode_ == mode_promoting;
+    mode_ = new_mode;
+    highlighted_square = 0;
+    old_pslot = 0;
+    if (pending) {
+        dst_square = 0;
+    }
+    return pending;
+}
+
+void CHESS_GUI_BOARD::repaint_board() {
+    const CHESS_GUI_SPRITE& board =
+        side_facing_bottom == white ? sprites.board_sprite : sprites.rotated_sprite;
+    cdev.draw_sprite(board, 0, 0);
+    cdev.draw_sprite(sprites.capture_area, tf.board_width, 0);
+    draw_board_pieces();
+    draw_captures(white, info.white_captures);
+    draw_captures(black, info.black_captures);
+    if (mode_ == mode_promoting) {
+        draw_prompt();
+    }
+    cdev.copy_to_window();
+}
+
+void CHESS_GUI_BOARD::animate_move(int32_t from, int32_t to) {
+    // Step 1-3: the line between the piece positions of the two squares, in the parent.
+    animating = true;
+    cdev.immediate = true;
+    tf.compute_square_absolute(from);
+    const QPoint start(tf.piece_x, tf.piece_y);
+    tf.compute_square_absolute(to);
+    const QPoint end(tf.piece_x, tf.piece_y);
+    CHESS_GUI_LINE_SEGMENT line(start.x(), start.y(), end.x(), end.y(), animation_step);
+
+    // Step 4-5: pick the piece up and slide it, one step per 10 ms, until it has passed the end.
+    pick_up(start.x(), start.y());
+    if (mode_ == mode_dragging) {
+        using clock = std::chrono::steady_clock;
+        while (!line.is_past_end()) {
+            drag_to(line.x, line.y);
+            std::this_thread::sleep_until(clock::now() +
+                                          std::chrono::milliseconds(animation_delay_ms));
+            line.advance();
+        }
+        // The last step may fall short of the end by less than a step; land on it.
+        drag_to(end.x(), end.y());
+    }
+
+    // Step 6: the piece stays shown where it arrived until the caller hands over the new info.
+    cdev.immediate = false;
+    animating = false;
+    setEnabled(true);
+    mode_ = mode_waiting;
+    highlighted_square = 0;
+}
+
+// Drawing ---------------------------------------------------------------------------------------
+
+QRect CHESS_GUI_BOARD::piece_rect(int32_t s) {
+    tf.compute_square(s);
+    return {tf.piece_x, tf.piece_y, tf.piece_width, tf.piece_height};
+}
+
+int32_t CHESS_GUI_BOARD::displayed_piece(int32_t s) const {
+    // While the prompt asks, the pawn already stands on its destination.
+    if (mode_ == mode_promoting) {
+        if (s == src_square) {
+            return empty;
+        }
+        if (s == dst_square) {
+            return drag_piece;
+        }
+    }
+    return info.item(s);
+}
+
+void CHESS_GUI_BOARD::draw_board_pieces() {
+    for (int32_t s = 1; s <= 64; ++s) {
+        const int32_t piece = displayed_piece(s);
+        if (is_valid_piece(piece)) {
+            tf.compute_square(s);
+            cdev.draw_sprite(sprites.piece(piece), tf.piece_x, tf.piece_y);
+        }
+    }
+}
+
+void CHESS_GUI_BOARD::draw_captures(int32_t colour, const std::vector<int32_t>& kinds) {
+    // A side's captures are the other side's pieces; the strip has sixteen slots per side.
+    const int32_t count = std::min<int32_t>(static_cast<int32_t>(kinds.size()), 16);
+    for (int32_t i = 1; i <= count; ++i) {
+        const int32_t kind = kinds[i - 1];
+        if (!is_valid_kind(kind)) {
+            continue;
+        }
+        tf.compute_capture_slot(i, colour);
+        cdev.draw_sprite(sprites.capture(piece(kind, opponent(colour))), tf.piece_x, tf.piece_y);
+    }
+}
+
+void CHESS_GUI_BOARD::draw_prompt() {
+    tf.compute_prompt_slot(1);
+    const int32_t pieces_top = tf.y;
+    tf.compute_prompt_box();
+    cdev.draw_prompt_box(QRect(tf.x, tf.y, tf.width, tf.height), QStringLiteral("Promote Pawn to?"),
+                         pieces_top);
+    const int32_t colour = side_of(drag_piece);
+    for (int32_t i = 1; i <= 4; ++i) {
+        tf.compute_prompt_slot(i);
+        cdev.draw_sprite(sprites.piece(piece(prompt_kinds[i - 1], colour)), tf.piece_x, tf.piece_y);
+    }
+}
+
+void CHESS_GUI_BOARD::draw_square(int32_t s, int32_t piece) {
+    const QRect area = piece_rect(s);
+    const bool dark = (file(s) + rank(s)) % 2 == 0;
+    cdev.draw_sprite(dark ? sprites.black_square : sprites.white_square, area.x(), area.y());
+    if (is_valid_piece(piece)) {
+        cdev.draw_sprite(sprites.piece(piece), area.x(), area.y());
+    }
+    cdev.copy_to_window(area);
+}
+
+void CHESS_GUI_BOARD::frame_square(int32_t s) {
+    const QRect area = piece_rect(s);
+    cdev.frame_rect(area);
+    cdev.copy_to_window(area);
+}
+
+void CHESS_GUI_BOARD::unframe_square(int32_t s) {
+    // The piece standing there comes back with the tile, unless it is the one in the hand.
+    const bool in_hand = mode_ == mode_dragging && s == src_square;
+    draw_square(s, in_hand ? empty : info.item(s));
+}
+
+void CHESS_GUI_BOARD::beep() {
+    QApplication::beep();
+    emit beeped();
+}
+
+// Interaction -----------------------------------------------------------------------------------
+
+QPoint CHESS_GUI_BOARD::parent_point(const QPointF& control_point) const {
+    const QPoint p = control_point.toPoint();
+    return {p.x() + tf.bounds_x1, p.y() + tf.bounds_y1};
+}
+
+void CHESS_GUI_BOARD::pick_up(int32_t px, int32_t py) {
+    mode_ = mode_waiting;
+    const int32_t s = tf.compute_square_at(px, py);
+    const int32_t piece = info.item(s);
+    if (is_valid_piece(piece) && (info.can_move_from(s) || animating)) {
+        mode_ = mode_dragging;
+    }
+    if (mode_ != mode_dragging) {
+        return;
+    }
+    drag_piece = piece;
+    src_square = s;
+    dst_square = 0;
+    highlighted_square = 0;
+    tf.compute_square_absolute(s);
+    rel_x = px - tf.piece_x;
+    rel_y = py - tf.piece_y;
+    draw_square(s, empty);
+    const QRect area = piece_rect(s);
+    old_x = area.x();
+    old_y = area.y();
+    cdev.move_sprite(sprites.piece(drag_piece), area, old_x, old_y);
+}
+
+void CHESS_GUI_BOARD::drag_to(int32_t px, int32_t py) {
+    // Step 1: the still picture back under the piece's last position.
+    const QRect old_area(old_x, old_y, tf.piece_width, tf.piece_height);
+    cdev.copy_to_window(old_area);
+
+    // Step 2: the square under the piece's centre.
+    int32_t cx = px - rel_x + tf.piece_width / 2;
+    int32_t cy = py - rel_y + tf.piece_height / 2;
+    tf.clamp_to_playing_area(cx, cy);
+    dst_square = tf.compute_square_at(cx, cy);
+
+    // Step 3-4: frame a legal destination, unframe the one left. Nothing is framed while a
+    // computer move slides.
+    if (!animating) {
+        if (highlighted_square != 0 && highlighted_square != dst_square) {
+            unframe_square(highlighted_square);
+            highlighted_square = 0;
+        }
+        if (dst_square != highlighted_square && info.is_move(src_square, dst_square)) {
+            frame_square(dst_square);
+            highlighted_square = dst_square;
+        }
+    }
+
+    // Step 5: the piece at its new place, composed through the double buffer.
+    int32_t nx = px - rel_x;
+    int32_t ny = py - rel_y;
+    tf.to_relative(nx, ny);
+    cdev.move_sprite(sprites.piece(drag_piece), old_area, nx, ny);
+    old_x = nx;
+    old_y = ny;
+}
+
+void CHESS_GUI_BOARD::drop() {
+    mode_ = mode_waiting;
+    cdev.copy_to_window(QRect(old_x, old_y, tf.piece_width, tf.piece_height));
+    highlighted_square = 0;
+    if (dst_square == 0 || !info.is_move(src_square, dst_square)) {
+        draw_square(src_square, drag_piece);
+        return;
+    }
+    draw_square(dst_square, drag_piece);
+    if (info.is_promotion(src_square, dst_square)) {
+        mode_ = mode_promoting;
+        old_pslot = 0;
+        repaint_board();
+        return;
+    }
+    // The picture is finished before the window hears of the move: handling it runs the whole
+    // move, and the computer's search, before this returns.
+    emit move_completed(src_square, dst_square, 0);
+}
+
+void CHESS_GUI_BOARD::choose(int32_t px, int32_t py) {
+    const int32_t choice = tf.compute_slot_at(px, py);
+    if (choice == 0) {
+        beep();
+        return;
+    }
+    const int32_t promotion = piece(prompt_kinds[choice - 1], side_of(drag_piece));
+    old_pslot = 0;
+    mode_ = mode_waiting;
+    repaint_board();
+    draw_square(src_square, empty);
+    draw_square(dst_square, promotion);
+    emit move_completed(src_square, dst_square, promotion);
+}
+
+void CHESS_GUI_BOARD::track_prompt(int32_t px, int32_t py) {
+    if (old_pslot != 0) {
+        tf.compute_prompt_slot(old_pslot);
+        cdev.copy_to_window(QRect(tf.x, tf.y, tf.width, tf.height).adjusted(-3, -3, 3, 3));
+        old_pslot = 0;
+    }
+    const int32_t choice = tf.compute_slot_at(px, py);
+    if (choice != 0) {
+        tf.compute_prompt_slot(choice);
+        cdev.frame_window_rect(QRect(tf.x, tf.y, tf.width, tf.height).adjusted(-3, -3, 3, 3));
+        old_pslot = choice;
+    }
+}
+
+// Events ----------------------------------------------------------------------------------------
+
+void CHESS_GUI_BOARD::paintEvent(QPaintEvent* event) {
+    QPainter p(this);
+    p.drawImage(event->rect(), cdev.window_picture, event->rect());
+}
+
+void CHESS_GUI_BOARD::mousePressEvent(QMouseEvent* event) {
+    // Only a waiting board picks up; in the prompt the choice is made on release.
+    const QPoint p = parent_point(event->position());
+    if (event->button() != Qt::LeftButton || mode_ != mode_waiting ||
+        !tf.is_inside_control(p.x(), p.y())) {
+        return;
+    }
+    if (tf.is_inside_playing_area(p.x(), p.y())) {
+        pick_up(p.x(), p.y());
+    }
+}
+
+void CHESS_GUI_BOARD::mouseMoveEvent(QMouseEvent* event) {
+    QPoint p = parent_point(event->position());
+    int32_t px = p.x();
+    int32_t py = p.y();
+    tf.clamp_to_playing_area(px, py);
+    if (mode_ == mode_dragging) {
+        drag_to(px, py);
+    } else if (mode_ == mode_promoting) {
+        track_prompt(px, py);
+    }
+}
+
+void CHESS_GUI_BOARD::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        return;
+    }
+    const QPoint p = parent_point(event->position());
+    int32_t px = p.x();
+    int32_t py = p.y();
+    tf.clamp_to_playing_area(px, py);
+    if (mode_ == mode_dragging) {
+        drop();
+    } else if (mode_ == mode_promoting) {
+        choose(px, py);
+    }
+}
+
+void CHESS_GUI_BOARD::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    tf.set_bounds(x(), y(), x() + width() - 1, y() + height() - 1);
+}

@@ -1,0 +1,109 @@
+// The board the player moves on. It shows a CHESS_GUI_BOARD_INFO in either orientation, lets the
+// player drag a piece that has a legal move (framing each legal destination passed over), accepts
+// a drop only on a destination the info marks as legal, asks for the piece when the move is a
+// promotion, and reports each completed move through move_completed(from, to, promotion piece
+// code or 0). It knows no chess rules beyond the info's two tables, so it only ever reports moves
+// the info allows. The computer's moves are shown by animate_move, which slides the piece along a
+// straight line at 5 pixels per 10 ms and returns when it arrives.
+//
+// Modes: 1 input disabled, 2 waiting for a pick-up, 3 dragging, 4 promotion prompt shown.
+// Changing the info, the orientation or the input state ends a drag or a prompt in progress.
+#pragma once
+
+#include "board_view/chess_gui_board_info.h"
+#include "board_view/chess_gui_device.h"
+#include "board_view/chess_gui_sprite_manager.h"
+#include "board_view/chess_gui_transform.h"
+
+#include <QWidget>
+#include <cstdint>
+
+class CHESS_GUI_BOARD : public QWidget,
+                        public CHESS_GENERAL_CONSTANTS,
+                        public CHESS_SQUARE_CONSTANTS,
+                        public CHESS_PIECE_CONSTANTS {
+    Q_OBJECT
+
+  public:
+    static constexpr int32_t mode_disabled = 1;
+    static constexpr int32_t mode_waiting = 2;
+    static constexpr int32_t mode_dragging = 3;
+    static constexpr int32_t mode_promoting = 4;
+    static constexpr int32_t animation_step = 5;      // pixels
+    static constexpr int32_t animation_delay_ms = 10; // per step
+
+    // A board at position in parent, showing an empty board with white at the bottom and
+    // input disabled.
+    CHESS_GUI_BOARD(QWidget* parent, QPoint position,
+                    const CHESS_GUI_SPRITE_MANAGER& sprites = CHESS_GUI_SPRITE_MANAGER::standard());
+
+    void set_board_info(const CHESS_GUI_BOARD_INFO& info);
+    // 1: white at the bottom, 2: black.
+    void set_bottom_side(int32_t side);
+    void enable_input();
+    void disable_input();
+    // Slides the piece on from to the piece position of to; returns with input enabled. The
+    // caller then makes the move and hands over the new info.
+    void animate_move(int32_t from, int32_t to);
+    // Composes the whole picture again and shows it.
+    void repaint_board();
+
+    int32_t mode() const { return mode_; }
+    int32_t bottom_side() const { return side_facing_bottom; }
+    bool is_animating() const { return animating; }
+    const CHESS_GUI_BOARD_INFO& board_info() const { return info; }
+    const CHESS_GUI_TRANSFORM& transform() const { return tf; }
+    // What the control shows.
+    const QImage& picture() const { return cdev.window_picture; }
+
+  signals:
+    // A move the info allows; promotion is the chosen piece code, 0 when the move promotes not.
+    void move_completed(int from, int to, int promotion);
+    // A click beside the prompt's pieces sounded the beep.
+    void beeped();
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+
+  private:
+    // Event positions are in the control; hit tests work in the parent's coordinates.
+    QPoint parent_point(const QPointF& control_point) const;
+    QRect piece_rect(int32_t s);
+    int32_t displayed_piece(int32_t s) const;
+    void draw_board_pieces();
+    void draw_captures(int32_t colour, const std::vector<int32_t>& kinds);
+    void draw_prompt();
+    // Into the still picture and onto the window: square s's tile, with piece (0 for none).
+    void draw_square(int32_t s, int32_t piece);
+    void frame_square(int32_t s);
+    void unframe_square(int32_t s);
+    void pick_up(int32_t px, int32_t py);
+    void drag_to(int32_t px, int32_t py);
+    void drop();
+    void choose(int32_t px, int32_t py);
+    void track_prompt(int32_t px, int32_t py);
+    // Ends a drag or a prompt in progress and enters new_mode; true when one was ended.
+    bool end_pending(int32_t new_mode);
+    void beep();
+
+    CHESS_GUI_BOARD_INFO info;
+    CHESS_GUI_SPRITE_MANAGER sprites;
+    CHESS_GUI_TRANSFORM tf;
+    CHESS_GUI_DEVICE cdev;
+    bool animating = false;
+    int32_t side_facing_bottom = white;
+    int32_t mode_ = mode_disabled;
+    int32_t src_square = 0;
+    int32_t dst_square = 0;
+    int32_t old_x = 0;
+    int32_t old_y = 0;
+    int32_t drag_piece = 0;
+    int32_t rel_x = 0;
+    int32_t rel_y = 0;
+    int32_t highlighted_square = 0;
+    int32_t old_pslot = 0;
+};
