@@ -144,8 +144,9 @@ bool CHESS_FEN_READER::read_en_passant(const std::string& field) {
     const int32_t target = square(field[0] - 'a' + 1, field[1] - '0');
     const int32_t mover = field[1] == '3' ? white : black;
     const int32_t pawn_square = mover == white ? target + 8 : target - 8;
+    const int32_t start_square = mover == white ? target - 8 : target + 8;
     if (position_.side_to_move == mover || position_.item(pawn_square) != piece(pawn, mover) ||
-        position_.is_occupied(target)) {
+        position_.is_occupied(target) || position_.is_occupied(start_square)) {
         return fail("en-passant square '" + field + "' does not follow a double pawn step");
     }
     position_.state.set_double_move(mover, pawn_square);

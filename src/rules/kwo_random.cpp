@@ -39,5 +39,8 @@ void KWO_RANDOM::forth() {
 
 int32_t KWO_RANDOM::item_in_range(int32_t low, int32_t high) const {
     const int64_t span = static_cast<int64_t>(high) - low + 1;
+    if (span <= 0) {
+        return low;
+    }
     return static_cast<int32_t>(low + std::llabs(static_cast<int64_t>(item_)) % span);
 }

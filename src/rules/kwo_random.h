@@ -17,7 +17,7 @@ class KWO_RANDOM {
     // The current output; callers call forth first.
     int32_t item() const { return item_; }
     int32_t seed() const { return seed_; }
-    // A number in [low, high] from the current output.
+    // A number in [low, high] from the current output; low when the range is empty.
     int32_t item_in_range(int32_t low, int32_t high) const;
 
   private:
