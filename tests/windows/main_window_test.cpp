@@ -1,0 +1,247 @@
+// The main window with the real manager: start-up and its failures, the timer's computer reply,
+// menus greyed while thinking, links, history browsing, nickname, flipping, the webcam's pacing,
+// autosave on close and closing during a search.
+#include "main_window_fixture.h"
+#include "presentation/chess_gui_chat_menu.h"
+#include "presentation/chess_gui_chat_output.h"
+#include "presentation/chess_gui_video.h"
+#include "windows/chess_gui_history.h"
+#include "windows/chess_gui_history_scroll.h"
+#include "windows/chess_gui_image_button.h"
+#include "windows/chess_gui_static.h"
+#include "windows/nickname_dialog.h"
+
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+
+namespace {
+
+constexpr int32_t e2 = 13, e4 = 29, e7 = 53, e5 = 37, g1 = 7, f3 = 22;
+
+std::vector<int32_t> enabled_commands(const CHESS_GUI_CHAT_MENU& menu) {
+    std::vector<int32_t> ids;
+    for (int32_t id = 1; id <= 10; ++id) {
+        if (menu.is_command_enabled(id)) {
+            ids.push_back(id);
+        }
+    }
+    return ids;
+}
+
+class MainWindow : public MAIN_WINDOW_TEST {};
+
+TEST_F(MainWindow, StartsWithoutVideoWithOneBoxAndTheWebcamSwitchOff) {
+    CHESS_MAIN_WINDOW& w = start_window();
+    ASSERT_FALSE(w.failed_to_initialize());
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_EQ(errors[0], "Initialization Error: Webcam disabled. (no such file: " +
+                             (install / "velmora_chess.avi").string() + ")");
+    EXPECT_FALSE(w.chat_video_switch->is_on());
+    EXPECT_FALSE(w.chat_video_switch->isEnabled());
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("Velmora Chess v1.2"));
+    EXPECT_EQ(w.upper_status_txt->text(), QStringLiteral("no game"));
+    EXPECT_EQ(w.lower_status_txt->text(), QStringLiteral("no game"));
+    EXPECT_EQ(w.chat_video->caption(), QStringLiteral("Velmora"));
+    EXPECT_TRUE(w.timer().isActive());
+    EXPECT_EQ(w.timer().interval(), 1000);
+    EXPECT_EQ(enabled_commands(*w.chat_menu), (std::vector<int32_t>{1, 3, 7, 9, 10}));
+    EXPECT_TRUE(w.chat_output->toPlainText().contains(QStringLiteral("Welcome, player.")));
+    EXPECT_EQ(w.size(), QSize(674, 562));
+    EXPECT_EQ(w.minimumSize(), w.maximumSize());
+    EXPECT_EQ(w.rotate_switch->toolTip(), QStringLiteral("Flip chess board"));
+    EXPECT_EQ(w.chat_video_switch->toolTip(), QStringLiteral("Webcam on/off"));
+    EXPECT_EQ(w.chat_icon->toolTip(), QStringLiteral("Chess command menu"));
+}
+
+TEST_F(MainWindow, AFailedStartShowsOneBoxClosesAndWritesNothing) {
+    store.values.clear(); // no installation directory recorded
+    CHESS_MAIN_WINDOW& w = start_window();
+    EXPECT_TRUE(w.failed_to_initialize());
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_EQ(errors[0].rfind("Initialization Error: ", 0), 0u);
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_FALSE(w.timer().isActive());
+    w.on_menu_command(S::shortcut_new_game); // ignored
+    EXPECT_TRUE(asked.empty());
+    EXPECT_FALSE(std::filesystem::exists(install / "lastgame.txt"));
+}
+
+TEST_F(MainWindow, ComputerRepliesByTheTimerWithTheMenuGreyedMeanwhile) {
+    CHESS_MAIN_WINDOW& w = start_window();
+    new_game();
+    ASSERT_EQ(manager().state(), A::state_player_turn);
+    EXPECT_EQ(w.lower_player_txt->text(), QStringLiteral("player"));
+    EXPECT_EQ(w.upper_player_txt->text(), QStringLiteral("Velmora"));
+    EXPECT_TRUE(w.lower_arrow->is_on());
+    EXPECT_FALSE(w.upper_arrow->is_on());
+
+    w.on_board_move(e2, e4, 0);
+    ASSERT_EQ(manager().state(), A::state_thinking);
+    EXPECT_TRUE(enabled_commands(*w.chat_menu).empty());
+    EXPECT_TRUE(w.thinking());
+    ASSERT_NE(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    EXPECT_TRUE(w.upper_arrow->is_on());
+    w.on_board_move(e7, e5, 0); // not the player's turn: ignored
+    EXPECT_EQ(manager().game().move_count(), 1);
+
+    ASSERT_TRUE(wait_for_state(A::state_player_turn, 3000)) << "the timer brings the reply";
+    EXPECT_EQ(manager().game().move_count(), 2);
+    EXPECT_FALSE(w.thinking());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(w.hist_list->ply_text(0), QStringLiteral("e2-e4"));
+    EXPECT_FALSE(w.hist_list->ply_text(1).isEmpty());
+    EXPECT_EQ(w.hist_scroll->maximum(), 2);
+    EXPECT_EQ(enabled_commands(*w.chat_menu), (std::vector<int32_t>{2, 4, 5, 6, 7, 8, 9, 10}));
+    EXPECT_TRUE(w.lower_arrow->is_on());
+}
+
+TEST_F(MainWindow, AnIllegalDropChangesNothing) {
+    CHESS_MAIN_WINDOW& w = start_window();
+    new_game();
+    w.on_board_move(e2, e5, 0);
+    EXPECT_EQ(manager().game().move_count(), 0);
+    EXPECT_EQ(manager().state(), A::state_player_turn);
+}
+
+TEST_F(MainWindow, HistoryBrowsingWithTheScrollBarMarksTheNextMove) {
+    CHESS_MAIN_WINDOW& w = start_window();
+    new_game();
+    w.on_board_move(e2, e4, 0);
+    ASSERT_TRUE(wait_for_state(A::state_player_turn, 3000));
+    w.on_board_move(g1, f3, 0);
+    ASSERT_TRUE(wait_for_state(A::state_player_turn, 3000));
+    ASSERT_EQ(w.hist_scroll->maximum(), 4);
+
+    w.hist_scroll->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    EXPECT_EQ(manager().current_ply(), 3);
+    EXPECT_TRUE(w.hist_list->ply_text(3).startsWith(QStringLiteral("> ")));
+    w.hist_scroll->triggerAction(QAbstractSlider::SliderToMinimum);
+    EXPECT_EQ(manager().current_ply(), 0);
+    EXPECT_EQ(w.hist_list->ply_text(0), QStringLiteral("> e2-e4"));
+    EXPECT_FALSE(w.hist_list->ply_text(3).startsWith(QStringLiteral("> ")));
+    EXPECT_EQ(w.board_info().item(e2), 1) << "the start position is shown";
+    EXPECT_FALSE(w.board_info().can_move_from(e2)) << "a past position is not played on";
+    w.hist_scroll->triggerAction(QAbstractSlider::SliderToMaximum);
+    EXPECT_EQ(manager().current_ply(), 4);
+    EXPECT_FALSE(w.hist_list->has_mark());
+    EXPECT_EQ(w.board_info().item(e4), 1);
+}
+
+TEST_F(MainWindow, AClickedChatLinkReachesTheManager) {
+    CHESS_MAIN_WINDOW& w = start_window();
+    const auto& links = w.chat_output->links().items();
+    const auto help = std::find_if(links.begin(), links.end(), [](const auto& item) {
+        return item.link_data.identifier == std::optional<std::string>("HELP");
+    });
+    ASSERT_NE(help, links.end());
+    EXPECT_FALSE(w.chat_output->toPlainText().contains(QStringLiteral("help text.")));
+    QTest::mouseClick(w.chat_output->viewport(), Qt::LeftButton, {},
+                      w.chat_output->character_point(help->start_position));
+    EXPECT_TRUE(w.chat_output->toPlainText().contains(QStringLiteral("help text.")));
+}
+
+TEST_F(MainWindow, NicknameFromTheMenuRenamesThePlayer) {
+    CHESS_MAIN_WINDOW& w = start_window();
+    new_game();
+    answers.push_back([](QDialog& dialog) {
+        auto& nickname = dynamic_cast<NICKNAME_DIALOG&>(dialog);
+        nickname.nickname_edit->setText(QStringLiteral("Neo the One"));
+        nickname.done_button->click();
+    });
+    w.chat_menu->command_action(S::shortcut_nickname)->trigger();
+    EXPECT_EQ(asked, (std::vector<std::string>{"new_game_dialog", "nickname_dialog"}));
+    EXPECT_EQ(w.lower_player_txt->text(), QStringLiteral("NeotheOn"));
+}
+
+TEST_F(MainWindow, FlippingMovesNamesAndArrowAndTheButtonPicture) {
+    CHESS_MAIN_WINDOW& w = start_window();
+    new_game();
+    QTest::mouseClick(w.rotate_switch, Qt::LeftButton);
+    EXPECT_EQ(w.bottom_side(), 2);
+    EXPECT_FALSE(w.rotate_switch->is_on());
+    EXPECT_EQ(w.upper_player_txt->text(), QStringLiteral("player"));
+    EXPECT_EQ(w.lower_player_txt->text(), QStringLiteral("Velmora"));
+    EXPECT_TRUE(w.upper_arrow->is_on());
+    EXPECT_FALSE(w.lower_arrow->is_on());
+    QTest::mouseClick(w.upper_arrow, Qt::LeftButton); // the arrows never take clicks
+    EXPECT_TRUE(w.upper_arrow->is_on());
+    QTest::mouseClick(w.rotate_switch, Qt::LeftButton);
+    EXPECT_EQ(w.bottom_side(), 1);
+    EXPECT_TRUE(w.rotate_switch->is_on());
+    EXPECT_EQ(w.lower_player_txt->text(), QStringLiteral("player"));
+}
+
+TEST_F(MainWindow, TheCommandIconPopsUpTheMenuLeftOfIt) {
+    CHESS_MAIN_WINDOW& w = start_window();
+    QTest::mouseClick(w.chat_icon, Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w.chat_menu->isVisible(); }, 2000));
+    const QRect icon(w.mapToGlobal(w.chat_icon->geometry().topLeft()), w.chat_icon->size());
+    EXPECT_LE(w.chat_menu->geometry().right(), icon.left());
+    EXPECT_EQ(w.chat_menu->geometry().top(), icon.top() + icon.height() / 2);
+    w.chat_menu->command_action(S::shortcut_about)->trigger();
+    w.chat_menu->hide();
+    EXPECT_TRUE(w.chat_output->toPlainText().contains(QStringLiteral("About Velmora.")));
+}
+
+TEST_F(MainWindow, TheWebcamButtonSwitchesThePacing) {
+    add_video();
+    CHESS_MAIN_WINDOW& w = start_window();
+    ASSERT_TRUE(errors.empty()) << errors[0];
+    EXPECT_TRUE(manager().cam_on());
+    EXPECT_TRUE(w.chat_video_switch->isEnabled());
+    EXPECT_TRUE(w.chat_video->is_playing_clip());
+
+    QTest::mouseClick(w.chat_video_switch, Qt::LeftButton);
+    EXPECT_FALSE(manager().cam_on());
+    EXPECT_FALSE(w.chat_video->is_playing_clip()) << "switching off stops the video";
+    EXPECT_FALSE(w.chat_video->findChild<QWidget*>(QStringLiteral("video_window"))->isVisible());
+
+    QTest::mouseClick(w.chat_video_switch, Qt::LeftButton);
+    EXPECT_TRUE(manager().cam_on());
+    EXPECT_TRUE(w.chat_video->is_playing_clip()) << "switching on presents a response at once";
+    // Each finished clip presents the next response at once.
+    QSignalSpy ended(w.chat_video, &CHESS_GUI_VIDEO::clip_ended);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ended.count() >= 2; }, 10000));
+    EXPECT_TRUE(w.chat_video->is_playing_clip());
+}
+
+TEST_F(MainWindow, ClosingWritesTheLastGameAndTheNextStartResumesIt) {
+    CHESS_MAIN_WINDOW& w = start_window();
+    new_game();
+    w.on_board_move(e2, e4, 0);
+    ASSERT_TRUE(wait_for_state(A::state_player_turn, 3000));
+    w.close();
+    const std::string saved = read_file(install / "lastgame.txt");
+    EXPECT_NE(saved.find("e2"), std::string::npos) << saved;
+
+    errors.clear();
+    CHESS_MAIN_WINDOW& again = start_window();
+    EXPECT_EQ(manager().state(), A::state_player_turn);
+    EXPECT_EQ(manager().game().move_count(), 2);
+    EXPECT_EQ(again.hist_list->current_ply(), 2);
+    EXPECT_EQ(again.hist_list->ply_text(0), QStringLiteral("e2-e4"));
+}
+
+TEST_F(MainWindow, ClosingDuringASearchEndsTheEventLoopPromptly) {
+    CHESS_MAIN_WINDOW& w = start_window();
+    // Black at the strongest level: the computer starts a two-minute search at once.
+    QTimer::singleShot(0, &w, [this] { new_game(20, false); });
+    QTimer::singleShot(700, &w, [&w] {
+        EXPECT_TRUE(w.manager()->searching());
+        w.close();
+    });
+    QElapsedTimer clock;
+    clock.start();
+    const int code = QApplication::exec();
+    EXPECT_EQ(code, 0);
+    EXPECT_LT(clock.elapsed(), 15000);
+    EXPECT_FALSE(manager().searching());
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_TRUE(std::filesystem::exists(install / "lastgame.txt"));
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+} // namespace
