@@ -1,8 +1,18 @@
 #pragma once
 
+#include "saved_games/chess_game_file.h"
+
+#include <functional>
 #include <ostream>
 #include <string>
 #include <vector>
+
+// Reads the saved game named by the command's one argument and prints render(file) (exit 0), or
+// the reader's failure message as one line (exit 1). A wrong argument count prints the usage
+// (exit 2).
+int run_with_saved_game(const std::vector<std::string>& args, const std::string& command,
+                        const std::function<std::string(const CHESS_GAME_FILE&)>& render,
+                        std::ostream& out, std::ostream& err);
 
 // velmora-engine game FILE: reads a saved game and prints it back exactly as the program would
 // save it (exit 0), or prints the reader's failure message as one line (exit 1).

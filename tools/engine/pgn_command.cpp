@@ -1,6 +1,6 @@
 #include "pgn_command.h"
 
-#include "saved_games/chess_game_file.h"
+#include "game_command.h"
 
 namespace {
 
@@ -138,16 +138,10 @@ std::string pgn_text(const CHESS_GAME& game, const CHESS_GAME_OPTIONS& options,
 }
 
 int run_pgn_command(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    if (args.size() != 1) {
-        err << "usage: velmora-engine pgn FILE\n";
-        return 2;
-    }
-    CHESS_GAME_FILE file(args[0]);
-    file.read();
-    if (file.failed()) {
-        out << file.error_message() << "\n";
-        return 1;
-    }
-    out << pgn_text(file.game(), *file.options(), *file.nickname(), file.resigned());
-    return 0;
+    return run_with_saved_game(
+        args, "pgn",
+        [](const CHESS_GAME_FILE& file) {
+            return pgn_text(file.game(), *file.options(), *file.nickname(), file.resigned());
+        },
+        out, err);
 }
