@@ -16,7 +16,9 @@
 #include <set>
 #include <sstream>
 #include <string>
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -114,6 +116,17 @@ std::string joined(const std::vector<CHESS_GUI_CHAT_SENTENCE>& text) {
         all += sentence.text() + "\n";
     }
     return all;
+}
+
+// A directory of this test process's own, so builds testing side by side never share files.
+std::string scratch_dir() {
+    static const std::string dir = [] {
+        const std::string path =
+            ::testing::TempDir() + "persona_default_" + std::to_string(getpid()) + "/";
+        mkdir(path.c_str(), 0700);
+        return path;
+    }();
+    return dir;
 }
 
 struct RUN {
@@ -339,7 +352,7 @@ TEST(DefaultPersonaBuild, AssembledRangesAreTheRenderersClips) {
 
 TEST(DefaultPersonaBuild, AssemblerRefusesUnknownAndUnusedClips) {
     const std::string tool = std::string(VELMORA_TOOLS_DIR) + "/velmora-persona-video persona ";
-    const std::string dir = ::testing::TempDir();
+    const std::string dir = scratch_dir();
     { std::ofstream(dir + "unknown.in") << "R G\nN V\n[@X]\nV no_such_clip\n"; }
     RUN result = run(tool + dir + "unknown.in " + dir + "unknown.dat");
     EXPECT_EQ(result.status, 1);
@@ -354,7 +367,7 @@ TEST(DefaultPersonaBuild, AssemblerRefusesUnknownAndUnusedClips) {
 }
 
 TEST(DefaultPersonaBuild, CheckWithVideoRefusesAClipPastTheEnd) {
-    const std::string dir = ::testing::TempDir();
+    const std::string dir = scratch_dir();
     const std::string tool = std::string(VELMORA_TOOLS_DIR) + "/velmora-persona ";
     std::string content;
     for (const std::string& line : file_lines(persona_file)) {
