@@ -1,6 +1,7 @@
 #include "windows/chess_main_window.h"
 
 #include "app/chess_application_manager.h"
+#include "board_view/chess_gui_board.h"
 #include "persona/velmora_debug_events.h"
 #include "presentation/chess_gui_chat_menu.h"
 #include "presentation/chess_gui_chat_output.h"
@@ -42,9 +43,6 @@ constexpr int text_height = 22;
 constexpr int chat_top = bottom - 144;
 constexpr int chat_height = bottom - chat_top + 1;
 constexpr int history_top = history_centre - history_height / 2 - 10;
-// The board with its frame and the strip of captured pieces beside it.
-constexpr int board_width = 384 + 45;
-constexpr int board_height = 384;
 } // namespace geometry
 
 namespace bitmaps {
@@ -107,9 +105,9 @@ void CHESS_MAIN_WINDOW::create_texts() {
 
 void CHESS_MAIN_WINDOW::create_board_controls() {
     using namespace geometry;
-    chess_ctrl = new QWidget(this);
-    chess_ctrl->setObjectName(QStringLiteral("chess_ctrl"));
-    chess_ctrl->setGeometry(left, top, board_width, board_height);
+    chess_ctrl = new CHESS_GUI_BOARD(this, QPoint(left, top));
+    connect(chess_ctrl, &CHESS_GUI_BOARD::move_completed, this,
+            [this](int from, int to, int promotion) { on_board_move(from, to, promotion); });
     hist_list = new CHESS_GUI_HISTORY(this);
     hist_list->setObjectName(QStringLiteral("hist_list"));
     hist_list->setGeometry(panel_left, history_top, 182, history_height);
@@ -277,6 +275,7 @@ void CHESS_MAIN_WINDOW::set_video_caption(const std::string& text) {
 void CHESS_MAIN_WINDOW::set_bottom_side(int32_t side) {
     if (side != bottom_side_) {
         bottom_side_ = side;
+        chess_ctrl->set_bottom_side(side);
     }
     rotate_switch->set_on(bottom_side_ == white);
 }
@@ -327,18 +326,19 @@ void CHESS_MAIN_WINDOW::set_history_plies(int32_t plies) {
 
 void CHESS_MAIN_WINDOW::update_board(const CHESS_GUI_BOARD_INFO& board_info) {
     board_info_ = board_info;
+    chess_ctrl->set_board_info(board_info);
 }
 
 void CHESS_MAIN_WINDOW::animate_move(int32_t from, int32_t to) {
-    (void)from, (void)to;
+    chess_ctrl->animate_move(from, to);
 }
 
 void CHESS_MAIN_WINDOW::enable_board() {
-    chess_ctrl->setEnabled(true);
+    chess_ctrl->enable_input();
 }
 
 void CHESS_MAIN_WINDOW::disable_board() {
-    chess_ctrl->setEnabled(false);
+    chess_ctrl->disable_input();
 }
 
 // The wait cursor only: a pointer grab would hold the whole display and kill the live links.

@@ -22,6 +22,7 @@
 
 class CHESS_APPLICATION_MANAGER;
 class CHESS_SETTINGS_STORE;
+class CHESS_GUI_BOARD;
 class CHESS_GUI_STATIC;
 class CHESS_GUI_HISTORY;
 class CHESS_GUI_HISTORY_SCROLL;
@@ -113,7 +114,7 @@ class CHESS_MAIN_WINDOW : public CHESS_GUI_WINDOW,
     CHESS_GUI_STATIC* lower_player_txt;
     CHESS_GUI_STATIC* upper_status_txt;
     CHESS_GUI_STATIC* lower_status_txt;
-    QWidget* chess_ctrl;
+    CHESS_GUI_BOARD* chess_ctrl;
     CHESS_GUI_HISTORY* hist_list;
     CHESS_GUI_HISTORY_SCROLL* hist_scroll;
     CHESS_GUI_IMAGE_BUTTON* rotate_switch;
