@@ -18,10 +18,9 @@ class VELMORA_PERSONA_ASSEMBLER {
     bool failed() const { return failed_; }
     const std::string& error_message() const { return error_message_; }
 
+  private:
     // The record a source line becomes; sets failed for an unknown clip name.
     std::string assembled_line(const std::string& line, int lineno);
-
-  private:
     const VELMORA_VIDEO_CLIP* clip_named(const std::string& name) const;
     void check_every_clip_used();
     void write(const std::string& output, const std::string& content);

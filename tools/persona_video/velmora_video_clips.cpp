@@ -761,10 +761,6 @@ const VELMORA_VIDEO_CLIP* VELMORA_VIDEO_CLIPS::find(const std::string& name) {
     return nullptr;
 }
 
-int32_t VELMORA_VIDEO_CLIPS::total_frames() {
-    return all().empty() ? 0 : all().back().last_frame + 1;
-}
-
 const VELMORA_VIDEO_POSE& VELMORA_VIDEO_CLIPS::pose_at(const VELMORA_VIDEO_CLIP& clip,
                                                        int32_t tick) {
     for (const VELMORA_VIDEO_KEY& key : clip.keys) {

@@ -33,7 +33,6 @@ class VELMORA_VIDEO_CLIPS {
     static const std::vector<VELMORA_VIDEO_CLIP>& all();
     // The clip of that name, or null.
     static const VELMORA_VIDEO_CLIP* find(const std::string& name);
-    static int32_t total_frames();
     // The pose of a frame within a clip and its tick (the frame's index within the clip).
     static const VELMORA_VIDEO_POSE& pose_at(const VELMORA_VIDEO_CLIP& clip, int32_t tick);
 
