@@ -80,7 +80,7 @@ VELMORA_VIDEO_FIGURE::ARM VELMORA_VIDEO_FIGURE::arm(VELMORA_VIDEO_HAND hand, int
     case HAND::cheek:
         return {{60, 44}, {44, -30}, HAND_SHAPE::open, true};
     case HAND::mouth:
-        return {{40, 46}, {8, -32}, HAND_SHAPE::open, true};
+        return {{64, 20}, {4, -24}, HAND_SHAPE::open, true};
     case HAND::temple:
         return {{72, 30}, {46, -74}, HAND_SHAPE::finger, true};
     case HAND::hair:
