@@ -153,7 +153,9 @@ void VELMORA_VIDEO_FIGURE::draw_hand(QPainter& p, const ARM& a, int side) const 
     QPainterPath creases;
     switch (a.shape) {
     case HAND_SHAPE::rest:
+        // A relaxed hand lying flat, its thumb on the side towards her.
         shape.addEllipse(QPointF(0, 0), 12, 8.5);
+        shape = shape.united(finger_path(QPointF(-4, -3 * side), -0.5 * side, 11, 5));
         shape = QTransform().rotateRadians(along).map(shape);
         creases.moveTo(QPointF(8, -4) * QTransform().rotateRadians(along));
         creases.lineTo(QPointF(8, 4) * QTransform().rotateRadians(along));
