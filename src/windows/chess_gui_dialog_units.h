@@ -18,7 +18,7 @@ class CHESS_GUI_DIALOG_UNITS {
     // The dialogs' font, about 8 points.
     static QFont font() {
         QFont dialog_font(QStringLiteral("DejaVu Sans"));
-        dialog_font.setPixelSize(11);
+        dialog_font.setPixelSize(10);
         return dialog_font;
     }
 };

@@ -37,32 +37,34 @@ NEW_GAME_DIALOG::NEW_GAME_DIALOG(QWidget* owner) : QDialog(owner) {
     setFixedSize(DU::size(195, 170));
     // The group box first, so that the controls drawn inside its frame lie above it.
     (new QGroupBox(QStringLiteral("Difficulty"), this))->setGeometry(DU::rect(7, 47, 181, 91));
-    make_text(this, "Choose your side to play?", "side_txt", DU::rect(7, 7, 82, 8));
+    make_text(this, "Choose your side to play?", "side_txt", DU::rect(7, 7, 88, 8));
     white_radio = new QRadioButton(QStringLiteral("White Pieces"), this);
     white_radio->setObjectName(QStringLiteral("white_radio"));
-    white_radio->setGeometry(DU::rect(97, 7, 58, 10));
+    white_radio->setGeometry(DU::rect(97, 7, 90, 10));
     black_radio = new QRadioButton(QStringLiteral("Black Pieces"), this);
     black_radio->setObjectName(QStringLiteral("black_radio"));
-    black_radio->setGeometry(DU::rect(97, 18, 57, 10));
+    black_radio->setGeometry(DU::rect(97, 18, 90, 10));
     skill_slider = new QSlider(Qt::Horizontal, this);
     skill_slider->setObjectName(QStringLiteral("skill_slider"));
-    skill_slider->setGeometry(DU::rect(28, 57, 139, 22));
+    skill_slider->setGeometry(DU::rect(30, 57, 135, 22));
     skill_slider->setRange(1, NEW_GAME_SKILL_LEVEL::level_count);
     skill_slider->setPageStep(1);
     skill_slider->setSingleStep(1);
     skill_slider->setTickPosition(QSlider::TicksBelow);
     skill_slider->setTickInterval(1);
-    make_text(this, "easy", "easy_txt", DU::rect(13, 60, 16, 8));
-    make_text(this, "hard", "hard_txt", DU::rect(167, 60, 15, 8));
+    make_text(this, "easy", "easy_txt", DU::rect(10, 62, 20, 8));
+    make_text(this, "hard", "hard_txt", DU::rect(167, 62, 20, 8));
+    // The texts get room beyond their designed widths where the dialog has it, since the
+    // dialog font here runs wider than the one the layout was drawn for.
     // Placeholders; moved() replaces them before the dialog first shows.
     level_txt = make_text(this, "Level: 129", "level_txt", DU::rect(17, 86, 34, 8));
     difficulty_txt = make_text(this, "Difficulty: Easy", "difficulty_txt", DU::rect(93, 86, 87, 8));
     difficulty_txt->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    ply_txt = make_text(this, "Fixed 2-ply search", "ply_txt", DU::rect(17, 98, 85, 8));
+    ply_txt = make_text(this, "Fixed 2-ply search", "ply_txt", DU::rect(17, 98, 120, 8));
     search_time_txt =
-        make_text(this, "Search Time: 10 seconds", "search_time_txt", DU::rect(17, 110, 91, 8));
+        make_text(this, "Search Time: 10 seconds", "search_time_txt", DU::rect(17, 110, 120, 8));
     qsearch_txt =
-        make_text(this, "Queiscent search: Enabled", "qsearch_txt", DU::rect(17, 122, 89, 8));
+        make_text(this, "Queiscent search: Enabled", "qsearch_txt", DU::rect(17, 122, 120, 8));
     level_picture = new QLabel(this);
     level_picture->setObjectName(QStringLiteral("level_picture"));
     level_picture->setGeometry(picture_left, picture_top, 60, 60);
