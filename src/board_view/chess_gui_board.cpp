@@ -109,6 +109,9 @@ void CHESS_GUI_BOARD::repaint_board() {
 }
 
 void CHESS_GUI_BOARD::animate_move(int32_t from, int32_t to) {
+    if (!is_valid_square(from) || !is_valid_square(to)) {
+        return;
+    }
     // Step 1-3: the line between the piece positions of the two squares, in the parent.
     animating = true;
     cdev.immediate = true;

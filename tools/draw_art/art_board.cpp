@@ -96,8 +96,9 @@ QImage draw_capture_strip() {
     p.setPen(QColor(176, 128, 86));
     p.drawLine(0, 0, 44, 0);
 
-    // Baize lining, sunk into the tray: dark top-left lip, light bottom-right lip.
-    const QRect baize(3, 3, 38, board_size - 6);
+    // Baize lining, sunk into the tray: dark top-left lip, light bottom-right lip. The top
+    // side's first captured piece stands at the very top, so the lining starts there too.
+    const QRect baize(3, 1, 38, board_size - 4);
     QLinearGradient felt(0, 0, 0, board_size);
     felt.setColorAt(0, QColor(58, 96, 80));
     felt.setColorAt(0.5, QColor(70, 110, 92));
@@ -111,7 +112,7 @@ QImage draw_capture_strip() {
     p.drawLine(baize.topRight(), baize.bottomRight());
     // A stitched seam across the middle parts the two sides' captures.
     p.setPen(QPen(QColor(108, 150, 130), 1, Qt::DashLine));
-    p.drawLine(6, board_size / 2, 38, board_size / 2);
+    p.drawLine(6, 189, 38, 189); // between the top side's eighth row and the bottom side's
     return image;
 }
 
