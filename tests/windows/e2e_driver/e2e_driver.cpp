@@ -15,7 +15,7 @@
 
 namespace {
 
-struct DRIVER {
+struct DRIVER : QObject {
     int step = 0;
     int polls = 0;
     std::vector<std::pair<int, int>> moves{{13, 29}, {7, 22}}; // e2-e4, g1-f3
@@ -93,8 +93,9 @@ struct DRIVER {
 
 void start_driver() {
     auto* driver = new DRIVER;
-    auto* timer = new QTimer(qApp);
-    QObject::connect(timer, &QTimer::timeout, qApp, [driver] { driver->poll(); });
+    driver->setParent(qApp);
+    auto* timer = new QTimer(driver);
+    QObject::connect(timer, &QTimer::timeout, driver, [driver] { driver->poll(); });
     timer->start(100);
 }
 
