@@ -3,12 +3,16 @@
 
 BUILD_DIR ?= build
 ASAN_DIR ?= build-asan
+FUZZ_DIR ?= build-fuzz
+FUZZ_RUNS ?= 1000
+FUZZ_TARGETS := fuzz_persona fuzz_saved_game fuzz_fen fuzz_uci
 JOBS ?= $(shell nproc)
 PREFIX ?= $(HOME)/.local
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 PACKAGES := $(shell grep -v '^\#' tools/debian-packages.txt)
 
-.PHONY: run test setup build build-asan test-release test-asan install bench format clean
+.PHONY: run test setup build build-asan build-fuzz test-release test-asan fuzz-smoke install bench \
+	format clean
 
 run: install
 	$(PREFIX)/bin/velmora-chess
@@ -18,7 +22,7 @@ run: install
 install: build
 	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
 
-test: test-release test-asan
+test: test-release test-asan fuzz-smoke
 
 setup:
 	@missing=""; for p in $(PACKAGES); do dpkg -s $$p >/dev/null 2>&1 || missing="$$missing $$p"; done; \
@@ -42,6 +46,25 @@ test-release: build
 test-asan: build-asan
 	ctest --test-dir $(ASAN_DIR) --output-on-failure -j $(JOBS)
 
+# The libFuzzer targets of tests/fuzz, built with clang.
+build-fuzz: setup
+	cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DCMAKE_CXX_COMPILER=clang++ -DVELMORA_FUZZ=ON
+	cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_targets
+
+# Each fuzz target for a fixed number of runs from its seed corpus, with a fixed seed. New inputs
+# go to a scratch folder, never into the corpus in the repository.
+fuzz-smoke: build-fuzz
+	@for t in $(FUZZ_TARGETS); do \
+		scratch=$$(mktemp -d); \
+		$(FUZZ_DIR)/bin/$$t -runs=$(FUZZ_RUNS) -seed=1 -timeout=20 $$scratch tests/fuzz/corpus/$$t \
+			>$$scratch.log 2>&1; status=$$?; \
+		grep -E '^#[0-9]+ +DONE' $$scratch.log | sed "s/^/$$t: /"; \
+		if [ $$status -ne 0 ]; then cat $$scratch.log; fi; \
+		rm -rf $$scratch $$scratch.log; \
+		[ $$status -eq 0 ] || exit 1; \
+	done
+
 bench: build
 	$(BUILD_DIR)/bin/velmora-engine perft 6
 
@@ -49,4 +72,4 @@ format:
 	find src tools tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD_DIR) $(ASAN_DIR)
+	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR)
