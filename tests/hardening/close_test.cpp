@@ -167,3 +167,40 @@ TEST_F(CloseAnywhere, FailedStartWritesNothing) {
 }
 
 } // namespace
+
+namespace {
+
+// Neither the installation folder nor the per-user folder can take lastgame.txt: closing still
+// answers at once, reports nothing and leaves every file as it was.
+TEST_F(CloseAnywhere, NowhereToWriteTheLastGame) {
+    fs::create_directory(install /
+                         ".velmora_write_test"); // the installation folder is not writable
+    write_file(store.user_directory, "a file where the user folder should be");
+    for (const bool during_search : {false, true}) {
+        SCOPED_TRACE(during_search ? "during the search" : "player's turn");
+        restart();
+        new_game(deep());
+        if (during_search) {
+            ui.on_pump = [this] {
+                ui.on_pump = nullptr;
+                EXPECT_TRUE(manager->autosave());
+            };
+            play("e2e4");
+            EXPECT_EQ(ui.on_pump, nullptr);
+        }
+        EXPECT_TRUE(manager->autosave());
+        EXPECT_FALSE(manager->searching());
+        EXPECT_TRUE(ui.errors.empty());
+        EXPECT_FALSE(fs::exists(install / "lastgame.txt"));
+        EXPECT_EQ(read_file(store.user_directory), "a file where the user folder should be");
+    }
+    // The same when lastgame.txt itself cannot be replaced.
+    fs::remove(install / ".velmora_write_test");
+    fs::create_directory(install / "lastgame.txt");
+    restart();
+    new_game(deep());
+    EXPECT_TRUE(manager->autosave());
+    EXPECT_TRUE(fs::is_directory(install / "lastgame.txt"));
+}
+
+} // namespace
