@@ -2,7 +2,8 @@
 // every group it names drawn from (texts with their references expanded, clips, the path
 // fallback) and every drawn text turned into chat sentences with variables that look like markup.
 // Checks: nothing crashes or hangs, a drawn line stays within the expansion cap, and no link
-// ever takes its identifier from a variable's value.
+// ever takes its identifier from a variable's value: converted once with markup-like values and
+// once with plain ones, a text gives the same links to act on.
 #include "fuzz_input_file.h"
 #include "persona/chat_text_utilities.h"
 #include "persona/velmora.h"
@@ -17,7 +18,18 @@
 namespace {
 
 constexpr std::size_t max_groups_drawn = 128;
-const std::string injected = "INJECTED";
+
+// Two chat converters whose variables hold different values; the first's look like markup.
+struct CONVERTERS {
+    explicit CONVERTERS(VELMORA& velmora) : markup(velmora), plain(velmora) {
+        markup.set_variable("player", "<x|RESIGN_GAME>*<y|EE>");
+        markup.set_variable("hint", "]<HELP1>[$player|");
+        plain.set_variable("player", "p");
+        plain.set_variable("hint", "h");
+    }
+    CHAT_TEXT_UTILITIES markup;
+    CHAT_TEXT_UTILITIES plain;
+};
 
 // The pre-defined groups and every "[name]" header of the input.
 std::set<std::string> group_names(const std::string& input) {
@@ -35,18 +47,21 @@ std::set<std::string> group_names(const std::string& input) {
     return names;
 }
 
-void check_sentences(const std::vector<CHESS_GUI_CHAT_SENTENCE>& sentences) {
+// The identifiers of the links, in order.
+std::vector<std::optional<std::string>>
+identifiers(const std::vector<CHESS_GUI_CHAT_SENTENCE>& sentences) {
+    std::vector<std::optional<std::string>> found;
     for (const CHESS_GUI_CHAT_SENTENCE& sentence : sentences) {
         for (const CHESS_GUI_CHAT_PHRASE& phrase : sentence.phrases) {
-            if (phrase.is_link && phrase.link_data->identifier &&
-                phrase.link_data->identifier->find(injected) != std::string::npos) {
-                std::abort(); // a variable's value became a live link
+            if (phrase.is_link) {
+                found.push_back(phrase.link_data->identifier);
             }
         }
     }
+    return found;
 }
 
-void check_text(const std::optional<VELMORA_TEXT>& text, const CHAT_TEXT_UTILITIES& chat) {
+void check_text(const std::optional<VELMORA_TEXT>& text, const CONVERTERS& chat) {
     if (!text) {
         return;
     }
@@ -55,12 +70,15 @@ void check_text(const std::optional<VELMORA_TEXT>& text, const CHAT_TEXT_UTILITI
             std::abort();
         }
     }
-    check_sentences(chat.velmora_sentences(*text));
-    check_sentences(chat.system_sentences(*text));
+    if (identifiers(chat.markup.velmora_sentences(*text)) !=
+            identifiers(chat.plain.velmora_sentences(*text)) ||
+        identifiers(chat.markup.system_sentences(*text)) !=
+            identifiers(chat.plain.system_sentences(*text))) {
+        std::abort(); // a variable's value became a link
+    }
 }
 
-void draw_everything(VELMORA_DB& db, const std::set<std::string>& names,
-                     const CHAT_TEXT_UTILITIES& chat) {
+void draw_everything(VELMORA_DB& db, const std::set<std::string>& names, const CONVERTERS& chat) {
     db.seed(12345);
     for (const std::string& name : names) {
         check_text(db.random_text(name), chat);
@@ -80,16 +98,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::set<std::string> names = group_names(input);
 
     VELMORA velmora(path);
-    CHAT_TEXT_UTILITIES chat(velmora);
-    chat.set_variable("player", "<" + injected + "|x>*<y|" + injected + ">");
-    chat.set_variable("hint", "]<" + injected + ">[$player");
+    CONVERTERS chat(velmora);
     if (!velmora.failed()) {
         draw_everything(velmora.db(), names, chat);
         for (int32_t topic = 0; topic <= 26; topic += 13) {
-            check_sentences(chat.help(topic));
+            chat.markup.help(topic);
         }
-        check_sentences(chat.hint_after("e2-e4<" + injected + "|x>"));
-        check_sentences(chat.save("|" + injected + ">"));
+        chat.markup.hint_after("e2-e4<x|RESIGN_GAME>");
+        chat.markup.save("|EE>");
         for (int i = 0; i < 8; ++i) {
             velmora.next();
             check_text(velmora.text_message(), chat);

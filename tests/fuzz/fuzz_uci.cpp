@@ -1,8 +1,9 @@
 // Fuzz target: the UCI dialogue, one input line by line. Every "go" gets a movetime of a few
 // milliseconds appended (a later limit wins), so the searches stay short while their other
 // parameters are still read; at the end of the input a running search is settled as at the end
-// of standard input. One engine serves every input (its tables are large); each input starts
-// from a new game at the default options. Checks: nothing crashes, hangs or races.
+// of standard input. One engine serves every input, as one engine serves a chess program for many
+// games: each input starts from the initial position at the default options, while the tables
+// (large, and cleared only by "ucinewgame") carry over. Checks: nothing crashes, hangs or races.
 #include "chess_uci_engine.h"
 
 #include <sstream>
@@ -12,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static CHESS_UCI_ENGINE engine(out);
     out.str("");
     for (const char* line : {"setoption name Skill Level value 20",
-                             "setoption name QSearch value true", "ucinewgame"}) {
+                             "setoption name QSearch value true", "position startpos"}) {
         engine.handle(line);
     }
     std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));
