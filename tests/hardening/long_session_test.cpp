@@ -94,9 +94,9 @@ TEST_F(LongSession, HundredsOfGamesWithoutMemoryGrowth) {
         }
     }
     EXPECT_GT(finished, 0);
-#ifndef VELMORA_SANITIZED
     const int64_t growth = resident_bytes() - reference;
     RecordProperty("rss_growth_bytes", std::to_string(growth));
+#ifndef VELMORA_SANITIZED // the sanitizer's own bookkeeping grows; it checks for leaks instead
     EXPECT_LT(growth, 4 << 20) << "resident memory grew by " << growth << " bytes";
 #endif
 }
