@@ -59,7 +59,7 @@ fuzz-smoke: build-fuzz
 		scratch=$$(mktemp -d); \
 		$(FUZZ_DIR)/bin/$$t -runs=$(FUZZ_RUNS) -seed=1 -timeout=20 $$scratch tests/fuzz/corpus/$$t \
 			>$$scratch.log 2>&1; status=$$?; \
-		grep -E '^#[0-9]+ +DONE' $$scratch.log | sed "s/^/$$t: /"; \
+		grep -E '^#[0-9]+[[:space:]]+DONE' $$scratch.log | sed "s/^/$$t: /"; \
 		if [ $$status -ne 0 ]; then cat $$scratch.log; fi; \
 		rm -rf $$scratch $$scratch.log; \
 		[ $$status -eq 0 ] || exit 1; \
