@@ -11,11 +11,7 @@ using namespace hardening;
 using A = CHESS_APP_STATE_CONSTANTS;
 using S = CHESS_SHORTCUT_CONSTANTS;
 
-#ifdef VELMORA_SANITIZED
-constexpr int games_in_a_row = 40; // the sanitizer build checks for leaks, not for speed
-#else
 constexpr int games_in_a_row = 500;
-#endif
 
 class LongSession : public APP_TEST {
   protected:
