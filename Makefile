@@ -11,8 +11,8 @@ PREFIX ?= $(HOME)/.local
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 PACKAGES := $(shell grep -v '^\#' tools/debian-packages.txt)
 
-.PHONY: run test setup build build-asan build-fuzz test-release test-asan fuzz-smoke install bench \
-	format clean
+.PHONY: run test check setup build build-asan build-fuzz test-release test-asan fuzz-smoke install \
+	bench format format-check clean
 
 run: install
 	$(PREFIX)/bin/velmora-chess
@@ -22,7 +22,12 @@ run: install
 install: build
 	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
 
-test: test-release test-asan fuzz-smoke
+# Everything CI runs: formatting, the release suite, the whole suite again under the sanitizers,
+# and a short run of each fuzz target.
+test: format-check test-release test-asan fuzz-smoke
+
+# The inner loop: the release suite alone.
+check: test-release
 
 setup:
 	@missing=""; for p in $(PACKAGES); do dpkg -s $$p >/dev/null 2>&1 || missing="$$missing $$p"; done; \
@@ -68,8 +73,18 @@ fuzz-smoke: build-fuzz
 bench: build
 	$(BUILD_DIR)/bin/velmora-engine perft 6
 
-format:
-	find src tools tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+SOURCES = find src tools tests bench -name '*.cpp' -o -name '*.h'
+
+format: setup
+	$(SOURCES) | xargs clang-format -i
+
+# Fails, naming the files, when any source is not as clang-format would write it.
+format-check: setup
+	@unformatted=$$($(SOURCES) | xargs clang-format --dry-run 2>&1 | grep 'warning:' | cut -d: -f1 | \
+		sort -u); \
+	if [ -n "$$unformatted" ]; then \
+		echo "Not formatted (run make format):"; echo "$$unformatted"; exit 1; \
+	fi; echo "format-check: all sources formatted"
 
 clean:
 	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR)
