@@ -1,29 +1,11 @@
 #include "app/chess_application_manager.h"
 
+#include "app/chess_announcement.h"
 #include "app/chess_application_install_dir.h"
 #include "engine/chess_search_no_thread.h"
 #include "persona/chat_text_utilities.h"
 #include "persona/velmora.h"
 #include "persona/velmora_debug_events.h"
-#include "persona/velmora_event_credits.h"
-#include "persona/velmora_event_draw.h"
-#include "persona/velmora_event_easter_egg.h"
-#include "persona/velmora_event_flip_board.h"
-#include "persona/velmora_event_game_continue.h"
-#include "persona/velmora_event_game_end.h"
-#include "persona/velmora_event_game_start.h"
-#include "persona/velmora_event_move.h"
-#include "persona/velmora_event_nickname_taunt.h"
-#include "persona/velmora_event_player_resigns.h"
-#include "persona/velmora_event_player_wins.h"
-#include "persona/velmora_event_resign_taunt.h"
-#include "persona/velmora_event_sitdown.h"
-#include "persona/velmora_event_stale_mate.h"
-#include "persona/velmora_event_standup.h"
-#include "persona/velmora_event_thinking.h"
-#include "persona/velmora_event_undo_taunt.h"
-#include "persona/velmora_event_velmora_wins.h"
-#include "persona/velmora_event_webcam_changed.h"
 #include "saved_games/chess_game_file.h"
 
 #include <algorithm>
@@ -141,10 +123,10 @@ void CHESS_APPLICATION_MANAGER::start_sequence() {
     ui_.set_title(title);
     ui_.clear_side_to_move();
     if (video_file_available_) {
-        cam_on_ = true;
+        set_cam_on(true);
         present_next(true);
     } else {
-        cam_on_ = false;
+        set_cam_on(false);
         ui_.disable_webcam_switch();
     }
     ui_.disable_board();
@@ -213,14 +195,14 @@ void CHESS_APPLICATION_MANAGER::set_state(int32_t s) {
     velmora_->set_showing(showing);
     apply_command_table();
     if (was_showing && !showing) {
-        raise(std::make_unique<VELMORA_EVENT_GAME_END>());
-        raise(std::make_unique<VELMORA_EVENT_STANDUP>());
+        raise(VELMORA_EVENT("game_end"));
+        raise(VELMORA_EVENT("standup"));
     } else if (!was_showing && showing) {
-        raise(std::make_unique<VELMORA_EVENT_SITDOWN>());
+        raise(VELMORA_EVENT("sitdown"));
         if (game_.has_moves()) {
-            raise(std::make_unique<VELMORA_EVENT_GAME_CONTINUE>());
+            raise(VELMORA_EVENT("game_continue"));
         } else {
-            raise(std::make_unique<VELMORA_EVENT_GAME_START>());
+            raise(VELMORA_EVENT("game_start"));
         }
     }
     clear_hint();
@@ -379,15 +361,9 @@ void CHESS_APPLICATION_MANAGER::new_game() {
         return;
     }
     const bool player_white = options->player_color == G::white;
-    ui_.add_blank_line();
-    CHESS_GUI_CHAT_SENTENCE sentence = CHESS_GUI_CHAT_SENTENCE::system();
-    sentence.add(CHESS_GUI_CHAT_PHRASE::normal("[NEW GAME: "));
-    sentence.add(CHESS_GUI_CHAT_PHRASE::bold(player_white ? player_nick_ : velmora_nick_));
-    sentence.add(CHESS_GUI_CHAT_PHRASE::normal(" vs. "));
-    sentence.add(CHESS_GUI_CHAT_PHRASE::bold(player_white ? velmora_nick_ : player_nick_));
-    sentence.add(CHESS_GUI_CHAT_PHRASE::normal("]"));
-    ui_.add_sentence(sentence);
-    ui_.add_blank_line();
+    const std::string& white = player_white ? player_nick_ : velmora_nick_;
+    const std::string& black = player_white ? velmora_nick_ : player_nick_;
+    announce({"[NEW GAME: ", white, " vs. ", black, "]"});
     begin_game(CHESS_GAME(), *options, false);
 }
 
@@ -468,31 +444,22 @@ int32_t CHESS_APPLICATION_MANAGER::play(const CHESS_MOVE& move) {
 bool CHESS_APPLICATION_MANAGER::ends_game(bool by_velmora) {
     if (game_.check_mate()) {
         const std::string& winner = by_velmora ? velmora_nick_ : player_nick_;
-        std::unique_ptr<VELMORA_EVENT> event;
-        if (by_velmora) {
-            event = std::make_unique<VELMORA_EVENT_VELMORA_WINS>();
-        } else {
-            event = std::make_unique<VELMORA_EVENT_PLAYER_WINS>();
-        }
-        announce_end(announcement("[CHECK-MATE ", winner, " WINS]"),
-                     by_velmora ? UI::beep_default : UI::beep_asterisk, std::move(event));
+        announce_end({"[CHECK-MATE ", winner, " WINS]"},
+                     by_velmora ? UI::beep_default : UI::beep_asterisk,
+                     by_velmora ? VELMORA_EVENT("velmora_wins") : VELMORA_EVENT("player_wins"));
     } else if (game_.stale_mate()) {
-        announce_end(announcement("[STALE-MATE]"), UI::beep_default,
-                     std::make_unique<VELMORA_EVENT_STALE_MATE>());
+        announce_end({"[STALE-MATE]"}, UI::beep_default, VELMORA_EVENT("stalemate"));
     } else if (game_.draw()) {
-        announce_end(announcement("[DRAW]"), UI::beep_default,
-                     std::make_unique<VELMORA_EVENT_DRAW>());
+        announce_end({"[DRAW]"}, UI::beep_default, VELMORA_EVENT("draw"));
     } else {
         return false;
     }
     return true;
 }
 
-void CHESS_APPLICATION_MANAGER::announce_end(const CHESS_GUI_CHAT_SENTENCE& sentence, int32_t sound,
-                                             std::unique_ptr<VELMORA_EVENT> event) {
-    ui_.add_blank_line();
-    ui_.add_sentence(sentence);
-    ui_.add_blank_line();
+void CHESS_APPLICATION_MANAGER::announce_end(std::initializer_list<std::string> announcement,
+                                             int32_t sound, VELMORA_EVENT event) {
+    announce(announcement);
     ui_.disable_board();
     ui_.beep(sound);
     raise(std::move(event));
@@ -504,7 +471,7 @@ void CHESS_APPLICATION_MANAGER::announce_end(const CHESS_GUI_CHAT_SENTENCE& sent
 void CHESS_APPLICATION_MANAGER::raise_move_event(const CHESS_MOVE& move, int32_t captured_kind,
                                                  bool by_velmora) {
     const bool gives_check = game_.board().in_check(G::opponent(move.side()));
-    raise(VELMORA_EVENT_MOVE::make_for_move(by_velmora, gives_check, move.type, captured_kind));
+    raise(VELMORA_EVENT::for_move(by_velmora, gives_check, move.type, captured_kind));
 }
 
 void CHESS_APPLICATION_MANAGER::tick() {
@@ -584,7 +551,7 @@ void CHESS_APPLICATION_MANAGER::take_back(int32_t plies, bool taunt) {
     set_command(shortcut_undo, undo_enabled());
     update_score();
     if (taunt) {
-        raise(std::make_unique<VELMORA_EVENT_UNDO_TAUNT>());
+        raise(VELMORA_EVENT("undo_taunt"));
     }
     show_statuses();
 }
@@ -594,7 +561,7 @@ void CHESS_APPLICATION_MANAGER::resign_prompt() {
         return;
     }
     show_framed(txtutil_->resign_confirmation());
-    raise(std::make_unique<VELMORA_EVENT_RESIGN_TAUNT>());
+    raise(VELMORA_EVENT("resign_taunt"));
 }
 
 void CHESS_APPLICATION_MANAGER::resign() {
@@ -602,13 +569,11 @@ void CHESS_APPLICATION_MANAGER::resign() {
         system_message("[No game in progress]");
         return;
     }
-    ui_.add_blank_line();
-    ui_.add_sentence(announcement("[", player_nick_, " RESIGNS]"));
-    ui_.add_blank_line();
+    announce({"[", player_nick_, " RESIGNS]"});
     resigned_ = true;
     ui_.disable_board();
     ui_.beep(UI::beep_default);
-    raise(std::make_unique<VELMORA_EVENT_PLAYER_RESIGNS>());
+    raise(VELMORA_EVENT("player_resigns"));
     show_statuses();
     set_state(state_game_over);
 }
@@ -653,7 +618,7 @@ void CHESS_APPLICATION_MANAGER::flip_board() {
         set_statuses(player_status_, velmora_status_);
         ui_.show_side_to_move(side_to_move_);
     }
-    raise(std::make_unique<VELMORA_EVENT_FLIP_BOARD>());
+    raise(VELMORA_EVENT("flip_board"));
 }
 
 void CHESS_APPLICATION_MANAGER::update_score() {
@@ -733,7 +698,7 @@ void CHESS_APPLICATION_MANAGER::hint() {
     set_state(state_hint);
     ui_.add_sentences(txtutil_->hint_before());
     start_search();
-    raise(std::make_unique<VELMORA_EVENT_THINKING>());
+    raise(VELMORA_EVENT("velmora_thinking"));
 }
 
 void CHESS_APPLICATION_MANAGER::hint_ready() {
@@ -754,7 +719,7 @@ void CHESS_APPLICATION_MANAGER::change_nickname() {
     const std::string answer = ui_.ask_nickname(player_nick_);
     if (answer != player_nick_) {
         show_framed(txtutil_->change_nickname(player_nick_, answer));
-        raise(std::make_unique<VELMORA_EVENT_NICKNAME_TAUNT>());
+        raise(VELMORA_EVENT("nickname_taunt"));
     }
     set_nickname(answer);
 }
@@ -790,12 +755,12 @@ void CHESS_APPLICATION_MANAGER::about() {
     }
     show_framed(txtutil_->about());
     if (velmora_->showing()) {
-        raise(std::make_unique<VELMORA_EVENT_CREDITS>());
+        raise(VELMORA_EVENT("credits"));
         return;
     }
-    raise(std::make_unique<VELMORA_EVENT_SITDOWN>());
-    raise(std::make_unique<VELMORA_EVENT_CREDITS>());
-    raise(std::make_unique<VELMORA_EVENT_STANDUP>());
+    raise(VELMORA_EVENT("sitdown"));
+    raise(VELMORA_EVENT("credits"));
+    raise(VELMORA_EVENT("standup"));
 }
 
 void CHESS_APPLICATION_MANAGER::help() {
@@ -811,8 +776,8 @@ void CHESS_APPLICATION_MANAGER::help() {
         return;
     }
     for (const std::string& label : *labels) {
-        if (std::unique_ptr<VELMORA_EVENT> event = VELMORA_DEBUG_EVENTS::make(label)) {
-            velmora_->add(std::move(event));
+        if (std::optional<VELMORA_EVENT> event = VELMORA_DEBUG_EVENTS::make(label)) {
+            velmora_->add(*event);
         }
     }
 }
@@ -911,7 +876,7 @@ void CHESS_APPLICATION_MANAGER::follow_link(const CHESS_LINK_DATA& link) {
     } else if (id == "HINT_MOVE") {
         follow_hint_link(link.url);
     } else if (id == "EE") {
-        raise(std::make_unique<VELMORA_EVENT_EASTER_EGG>());
+        raise(VELMORA_EVENT("ee"));
         system_message("[easter egg]");
     } else if (id == "RESIGN_GAME") {
         resign();
@@ -939,31 +904,17 @@ void CHESS_APPLICATION_MANAGER::follow_hint_link(const std::string& url) {
 // ---------------------------------------------------------------------------------------------
 // Persona output
 
-void CHESS_APPLICATION_MANAGER::raise(std::unique_ptr<VELMORA_EVENT> event) {
+void CHESS_APPLICATION_MANAGER::raise(VELMORA_EVENT event) {
     velmora_->add(std::move(event));
 }
 
-// A webcam reaction already waiting for the same switch position is not queued twice; one for
-// the other position has gone stale and is passed over when its turn comes.
-void CHESS_APPLICATION_MANAGER::raise_webcam_event(bool is_on) {
-    for (const std::unique_ptr<VELMORA_EVENT>& queued : velmora_->queue()) {
-        const auto* webcam = dynamic_cast<const VELMORA_EVENT_WEBCAM_CHANGED*>(queued.get());
-        if (webcam != nullptr && webcam->is_webcam_on == is_on) {
-            return;
-        }
-    }
-    raise(std::make_unique<VELMORA_EVENT_WEBCAM_CHANGED>(is_on));
-}
-
-bool CHESS_APPLICATION_MANAGER::is_stale(const VELMORA_EVENT* event) const {
-    const auto* webcam = dynamic_cast<const VELMORA_EVENT_WEBCAM_CHANGED*>(event);
-    return webcam != nullptr && webcam->is_webcam_on != cam_on_;
+void CHESS_APPLICATION_MANAGER::set_cam_on(bool on) {
+    cam_on_ = on;
+    velmora_->set_webcam_on(on);
 }
 
 void CHESS_APPLICATION_MANAGER::present_next(bool with_clip) {
-    do {
-        velmora_->next();
-    } while (is_stale(velmora_->current_event()));
+    velmora_->next();
     if (with_clip && velmora_->video_clip()) {
         ui_.play_clip(velmora_->video_clip()->start_frame, velmora_->video_clip()->end_frame);
     }
@@ -982,18 +933,18 @@ void CHESS_APPLICATION_MANAGER::webcam_on() {
     if (!accepting() || !video_file_available_) {
         return;
     }
-    cam_on_ = true;
+    set_cam_on(true);
     present_next(true);
-    raise_webcam_event(true);
+    raise(VELMORA_EVENT("webcam_on"));
 }
 
 void CHESS_APPLICATION_MANAGER::webcam_off() {
     if (!accepting()) {
         return;
     }
-    cam_on_ = false;
+    set_cam_on(false);
     ui_.stop_video();
-    raise_webcam_event(false);
+    raise(VELMORA_EVENT("webcam_off"));
 }
 
 void CHESS_APPLICATION_MANAGER::show_framed(const std::vector<CHESS_GUI_CHAT_SENTENCE>& sentences) {
@@ -1004,22 +955,11 @@ void CHESS_APPLICATION_MANAGER::show_framed(const std::vector<CHESS_GUI_CHAT_SEN
 
 void CHESS_APPLICATION_MANAGER::system_message(const std::string& text) {
     ui_.beep(UI::beep_default);
-    ui_.add_blank_line();
-    ui_.add_sentence(announcement(text));
-    ui_.add_blank_line();
+    announce({text});
 }
 
-// A system sentence of normal text with, when given, one bold part and normal text around it.
-CHESS_GUI_CHAT_SENTENCE CHESS_APPLICATION_MANAGER::announcement(const std::string& before,
-                                                                const std::string& bold,
-                                                                const std::string& after) {
-    CHESS_GUI_CHAT_SENTENCE sentence = CHESS_GUI_CHAT_SENTENCE::system();
-    sentence.add(CHESS_GUI_CHAT_PHRASE::normal(before));
-    if (!bold.empty()) {
-        sentence.add(CHESS_GUI_CHAT_PHRASE::bold(bold));
-    }
-    if (!after.empty()) {
-        sentence.add(CHESS_GUI_CHAT_PHRASE::normal(after));
-    }
-    return sentence;
+void CHESS_APPLICATION_MANAGER::announce(std::initializer_list<std::string> parts) {
+    ui_.add_blank_line();
+    ui_.add_sentence(CHESS_ANNOUNCEMENT::make(parts));
+    ui_.add_blank_line();
 }

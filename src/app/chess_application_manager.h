@@ -18,6 +18,7 @@
 
 #include <array>
 #include <cstdint>
+#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <string>
@@ -109,8 +110,8 @@ class CHESS_APPLICATION_MANAGER : public CHESS_APP_STATE_CONSTANTS,
     // Plays move for the side to move; answers the kind it captured (0 for none).
     int32_t play(const CHESS_MOVE& move);
     bool ends_game(bool by_velmora);
-    void announce_end(const CHESS_GUI_CHAT_SENTENCE& sentence, int32_t sound,
-                      std::unique_ptr<VELMORA_EVENT> event);
+    void announce_end(std::initializer_list<std::string> announcement, int32_t sound,
+                      VELMORA_EVENT event);
     void raise_move_event(const CHESS_MOVE& move, int32_t captured_kind, bool by_velmora);
     void resign();
     void resume();
@@ -126,15 +127,14 @@ class CHESS_APPLICATION_MANAGER : public CHESS_APP_STATE_CONSTANTS,
     // Chat and persona.
     void follow_hint_link(const std::string& url);
     void help_topic(const std::string& identifier);
-    void raise(std::unique_ptr<VELMORA_EVENT> event);
-    void raise_webcam_event(bool is_on);
-    bool is_stale(const VELMORA_EVENT* event) const;
+    void raise(VELMORA_EVENT event);
+    // The webcam switch, as the window shows it and as the persona follows it.
+    void set_cam_on(bool on);
     void present_next(bool with_clip);
     void show_framed(const std::vector<CHESS_GUI_CHAT_SENTENCE>& sentences);
     void system_message(const std::string& text);
-    static CHESS_GUI_CHAT_SENTENCE announcement(const std::string& before,
-                                                const std::string& bold = "",
-                                                const std::string& after = "");
+    // A bracketed notice of the program, framed by blank lines (CHESS_ANNOUNCEMENT).
+    void announce(std::initializer_list<std::string> parts);
 
     CHESS_APPLICATION_USER_INTERFACE& ui_;
     const CHESS_SETTINGS_STORE& settings_;

@@ -1,17 +1,5 @@
 #include "persona/chat_text_utilities.h"
 
-#include "persona/velmora_event_about.h"
-#include "persona/velmora_event_change_nickname.h"
-#include "persona/velmora_event_help.h"
-#include "persona/velmora_event_hint_after.h"
-#include "persona/velmora_event_hint_before.h"
-#include "persona/velmora_event_load.h"
-#include "persona/velmora_event_load_error.h"
-#include "persona/velmora_event_resign_confirm.h"
-#include "persona/velmora_event_save.h"
-#include "persona/velmora_event_save_error.h"
-#include "persona/velmora_event_start.h"
-#include "persona/velmora_event_statistics.h"
 #include "persona/velmora_text_rules.h"
 
 using R = VELMORA_TEXT_RULES;
@@ -130,7 +118,7 @@ void CHAT_TEXT_UTILITIES::remove_variable(const std::string& name) {
     symbols_.erase(R::to_upper(name));
 }
 
-std::vector<CHESS_GUI_CHAT_SENTENCE> CHAT_TEXT_UTILITIES::answer(VELMORA_EVENT& event,
+std::vector<CHESS_GUI_CHAT_SENTENCE> CHAT_TEXT_UTILITIES::answer(VELMORA_EVENT event,
                                                                  const VARIABLES& variables) {
     velmora_.execute_now(event);
     if (!event.text_message) {
@@ -147,75 +135,64 @@ std::vector<CHESS_GUI_CHAT_SENTENCE> CHAT_TEXT_UTILITIES::answer(VELMORA_EVENT& 
 }
 
 std::vector<CHESS_GUI_CHAT_SENTENCE> CHAT_TEXT_UTILITIES::about() {
-    VELMORA_EVENT_ABOUT event;
-    return answer(event);
+    return answer(VELMORA_EVENT("about"));
 }
 
 std::vector<CHESS_GUI_CHAT_SENTENCE> CHAT_TEXT_UTILITIES::save(const std::string& file_name) {
-    VELMORA_EVENT_SAVE event;
-    return answer(event, {{"filename", file_name}});
+    return answer(VELMORA_EVENT("save_game"), {{"filename", file_name}});
 }
 
 std::vector<CHESS_GUI_CHAT_SENTENCE> CHAT_TEXT_UTILITIES::save_error(const std::string& message) {
-    VELMORA_EVENT_SAVE_ERROR event;
-    return answer(event, {{"msg", message}});
+    return answer(VELMORA_EVENT("save_error"), {{"msg", message}});
 }
 
 std::vector<CHESS_GUI_CHAT_SENTENCE> CHAT_TEXT_UTILITIES::load(const std::string& file_name) {
-    VELMORA_EVENT_LOAD event;
-    return answer(event, {{"filename", file_name}});
+    return answer(VELMORA_EVENT("load_game"), {{"filename", file_name}});
 }
 
 std::vector<CHESS_GUI_CHAT_SENTENCE> CHAT_TEXT_UTILITIES::load_error(const std::string& message) {
-    VELMORA_EVENT_LOAD_ERROR event;
-    return answer(event, {{"msg", message}});
+    return answer(VELMORA_EVENT("load_error"), {{"msg", message}});
 }
 
 std::vector<CHESS_GUI_CHAT_SENTENCE> CHAT_TEXT_UTILITIES::resign_confirmation() {
-    VELMORA_EVENT_RESIGN_CONFIRM event;
-    return answer(event);
+    return answer(VELMORA_EVENT("resign_confirmation"));
 }
 
 std::vector<CHESS_GUI_CHAT_SENTENCE> CHAT_TEXT_UTILITIES::hint_before() {
-    VELMORA_EVENT_HINT_BEFORE event;
-    return answer(event);
+    return answer(VELMORA_EVENT("request_hint"));
 }
 
 std::vector<CHESS_GUI_CHAT_SENTENCE> CHAT_TEXT_UTILITIES::hint_after(const std::string& move_text) {
-    VELMORA_EVENT_HINT_AFTER event;
-    return answer(event, {{"hint", move_text}});
+    return answer(VELMORA_EVENT("issue_hint"), {{"hint", move_text}});
 }
 
 std::vector<CHESS_GUI_CHAT_SENTENCE>
 CHAT_TEXT_UTILITIES::statistics(const CHAT_STATISTICS_VALUES& statistics,
                                 const std::string& skill_text) {
-    VELMORA_EVENT_STATISTICS event;
-    return answer(event, {{"nps", std::to_string(statistics.nodes_per_second)},
-                          {"last_nps", std::to_string(statistics.last_nps)},
-                          {"last_nc", std::to_string(statistics.last_node_count)},
-                          {"tslots", std::to_string(statistics.total_hash_slots)},
-                          {"slots", std::to_string(statistics.hash_slots_used)},
-                          {"collision", std::to_string(statistics.total_hash_collisions)},
-                          {"lookup", std::to_string(statistics.total_hash_lookups)},
-                          {"bs", statistics.best_sequence},
-                          {"skill", skill_text}});
+    return answer(VELMORA_EVENT("statistics"),
+                  {{"nps", std::to_string(statistics.nodes_per_second)},
+                   {"last_nps", std::to_string(statistics.last_nps)},
+                   {"last_nc", std::to_string(statistics.last_node_count)},
+                   {"tslots", std::to_string(statistics.total_hash_slots)},
+                   {"slots", std::to_string(statistics.hash_slots_used)},
+                   {"collision", std::to_string(statistics.total_hash_collisions)},
+                   {"lookup", std::to_string(statistics.total_hash_lookups)},
+                   {"bs", statistics.best_sequence},
+                   {"skill", skill_text}});
 }
 
 std::vector<CHESS_GUI_CHAT_SENTENCE>
 CHAT_TEXT_UTILITIES::change_nickname(const std::string& old_nickname,
                                      const std::string& new_nickname) {
-    VELMORA_EVENT_CHANGE_NICKNAME event;
-    return answer(event, {{"old", old_nickname}, {"new", new_nickname}});
+    return answer(VELMORA_EVENT("change_nickname"), {{"old", old_nickname}, {"new", new_nickname}});
 }
 
 std::vector<CHESS_GUI_CHAT_SENTENCE> CHAT_TEXT_UTILITIES::start_help() {
-    VELMORA_EVENT_START event;
-    return answer(event);
+    return answer(VELMORA_EVENT("start_help"));
 }
 
 std::vector<CHESS_GUI_CHAT_SENTENCE> CHAT_TEXT_UTILITIES::help(int32_t topic) {
-    VELMORA_EVENT_HELP event(topic);
-    return answer(event);
+    return answer(VELMORA_EVENT::help(topic));
 }
 
 std::optional<int32_t> CHAT_TEXT_UTILITIES::help_topic(const std::string& identifier) {

@@ -71,7 +71,7 @@ class CHAT_TEXT_UTILITIES {
     void add_phrases(CHESS_GUI_CHAT_SENTENCE& sentence, const std::string& line) const;
     void add_link(CHESS_GUI_CHAT_SENTENCE& sentence, const std::string& content) const;
     std::string substitute(const std::string& text) const;
-    std::vector<CHESS_GUI_CHAT_SENTENCE> answer(VELMORA_EVENT& event,
+    std::vector<CHESS_GUI_CHAT_SENTENCE> answer(VELMORA_EVENT event,
                                                 const VARIABLES& variables = {});
 
     VELMORA& velmora_;

@@ -1,10 +1,8 @@
 #include "persona/velmora.h"
 
-#include "persona/velmora_event_default.h"
 #include "persona/velmora_group_list.h"
 
 #include <algorithm>
-#include <typeinfo>
 
 VELMORA::VELMORA(const std::string& filename) : db_(filename) {
     if (db_.failed()) {
@@ -35,29 +33,47 @@ void VELMORA::validate_groups() {
 }
 
 bool VELMORA::accept(VELMORA_EVENT& event) {
-    if (!event.always_accepted() && current_event_ && typeid(*current_event_) == typeid(event)) {
+    const bool refused =
+        !event.always_accepted() && current_event_ && current_event_->is_same_kind(event);
+    if (refused || is_waiting(event)) {
         return false;
     }
     const int32_t priority = event.priority();
-    std::erase_if(queue_, [priority](const std::unique_ptr<VELMORA_EVENT>& queued) {
-        return queued->priority() > priority;
-    });
+    std::erase_if(queue_,
+                  [priority](const VELMORA_EVENT& queued) { return queued.priority() > priority; });
     event.velmora_showing = showing_;
     event.score = score_;
     event.db = &db_;
     return true;
 }
 
-bool VELMORA::add(std::unique_ptr<VELMORA_EVENT> event) {
-    if (!event || !accept(*event)) {
+// A webcam reaction is about the switch position it was raised for: one already waiting for the
+// same position is enough, and one for the other position has gone stale when its turn comes.
+bool VELMORA::is_waiting(const VELMORA_EVENT& event) const {
+    return follows_webcam(event) &&
+           std::any_of(queue_.begin(), queue_.end(), [&event](const VELMORA_EVENT& queued) {
+               return queued.group_id() == event.group_id();
+           });
+}
+
+bool VELMORA::is_stale(const VELMORA_EVENT& event) const {
+    return follows_webcam(event) && (event.group_id() == group_webcam_on) != webcam_on_;
+}
+
+bool VELMORA::follows_webcam(const VELMORA_EVENT& event) {
+    return event.group_id() == group_webcam_on || event.group_id() == group_webcam_off;
+}
+
+bool VELMORA::add(VELMORA_EVENT event) {
+    if (!accept(event)) {
         return false;
     }
     queue_.push_back(std::move(event));
     return true;
 }
 
-bool VELMORA::add_first(std::unique_ptr<VELMORA_EVENT> event) {
-    if (!event || !accept(*event)) {
+bool VELMORA::add_first(VELMORA_EVENT event) {
+    if (!accept(event)) {
         return false;
     }
     queue_.push_front(std::move(event));
@@ -65,11 +81,13 @@ bool VELMORA::add_first(std::unique_ptr<VELMORA_EVENT> event) {
 }
 
 void VELMORA::next() {
-    if (queue_.empty()) {
-        add(std::make_unique<VELMORA_EVENT_DEFAULT>());
-    }
-    current_event_ = std::move(queue_.front());
-    queue_.pop_front();
+    do {
+        if (queue_.empty()) {
+            add(VELMORA_EVENT("general_behavior"));
+        }
+        current_event_ = std::move(queue_.front());
+        queue_.pop_front();
+    } while (is_stale(*current_event_));
     current_event_->execute();
     video_clip_ = current_event_->video_clip;
     text_message_ = current_event_->text_message;

@@ -1,23 +1,22 @@
-// The table of the 82 pre-defined persona groups, indexed by group identifier 2 to 83, built once
-// and shared. The persona validates a loaded data file against it, and events find the name of
-// the group they draw from through it.
+// The pre-defined persona groups as the data file must hold them, indexed by group identifier
+// 2 to 83, built once from the event table and shared. The persona validates a loaded data file
+// against it, and events find the name of the group they draw from through it.
 #pragma once
 
-#include "persona/velmora_group_constants.h"
 #include "persona/velmora_group_info.h"
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
-class VELMORA_GROUP_LIST : public VELMORA_GROUP_CONSTANTS {
+class VELMORA_GROUP_LIST {
   public:
     static const VELMORA_GROUP_LIST& instance();
 
-    // The group with that identifier (group_first to group_last).
+    // The group with that identifier (a row of VELMORA_EVENT_TABLE).
     const VELMORA_GROUP_INFO& item(int32_t group_id) const;
     // The event key of a group, such as "sitdown".
-    const std::string& key(int32_t group_id) const;
+    std::string key(int32_t group_id) const;
     // The data file name of a group, such as "@SITDOWN".
     const std::string& group_name(int32_t group_id) const { return item(group_id).group_name; }
     const std::vector<VELMORA_GROUP_INFO>& items() const { return items_; }
@@ -25,6 +24,5 @@ class VELMORA_GROUP_LIST : public VELMORA_GROUP_CONSTANTS {
   private:
     VELMORA_GROUP_LIST();
 
-    std::vector<std::string> keys_;
-    std::vector<VELMORA_GROUP_INFO> items_; // in identifier order, from group_first
+    std::vector<VELMORA_GROUP_INFO> items_; // in identifier order
 };

@@ -1,13 +1,4 @@
 #include "persona/velmora.h"
-#include "persona/velmora_event_captures_pawn.h"
-#include "persona/velmora_event_captures_queen.h"
-#include "persona/velmora_event_checks.h"
-#include "persona/velmora_event_flip_board.h"
-#include "persona/velmora_event_game_start.h"
-#include "persona/velmora_event_help.h"
-#include "persona/velmora_event_normal.h"
-#include "persona/velmora_event_save.h"
-#include "persona/velmora_event_thinking.h"
 #include "persona/velmora_group_list.h"
 #include "persona_test_files.h"
 #include "rules/kwo_random.h"
@@ -221,12 +212,18 @@ class VelmoraQueue : public testing::Test {
   protected:
     VELMORA velmora{fixture_path()};
 
-    std::vector<int32_t> priorities() const {
+    // The priorities of the queued events in queue order, taken out one reaction at a time
+    // until the default reaction shows that the queue has run empty.
+    std::vector<int32_t> drained_priorities() {
         std::vector<int32_t> result;
-        for (const auto& event : velmora.queue()) {
-            result.push_back(event->priority());
+        for (velmora.next(); !is_default(*velmora.current_event()); velmora.next()) {
+            result.push_back(velmora.current_event()->priority());
         }
         return result;
+    }
+
+    static bool is_default(const VELMORA_EVENT& event) {
+        return event.group_id() == VELMORA_EVENT("general_behavior").group_id();
     }
 };
 
@@ -234,32 +231,55 @@ class VelmoraQueue : public testing::Test {
 
 TEST_F(VelmoraQueue, AnImportantEventPrunesTheLessImportantOnes) {
     ASSERT_FALSE(velmora.failed()) << velmora.error_message();
-    EXPECT_TRUE(velmora.add(std::make_unique<VELMORA_EVENT_GAME_START>()));
-    EXPECT_TRUE(velmora.add(std::make_unique<VELMORA_EVENT_CAPTURES_PAWN>(false)));
-    EXPECT_TRUE(velmora.add(std::make_unique<VELMORA_EVENT_THINKING>()));
-    EXPECT_EQ(priorities(), (std::vector<int32_t>{1, 90, 101}));
-    EXPECT_TRUE(velmora.add(std::make_unique<VELMORA_EVENT_CAPTURES_QUEEN>(true)));
-    EXPECT_EQ(priorities(), (std::vector<int32_t>{1, 20}));
-    EXPECT_TRUE(velmora.add_first(std::make_unique<VELMORA_EVENT_NORMAL>(false)));
-    EXPECT_EQ(priorities(), (std::vector<int32_t>{99, 1, 20}));
+    const auto queue_three = [this] {
+        EXPECT_TRUE(velmora.add(VELMORA_EVENT("game_start")));
+        EXPECT_TRUE(velmora.add(VELMORA_EVENT("player_captures_pawn")));
+        EXPECT_TRUE(velmora.add(VELMORA_EVENT("velmora_thinking")));
+    };
+    queue_three();
+    EXPECT_EQ(drained_priorities(), (std::vector<int32_t>{1, 90, 101}));
+    queue_three();
+    EXPECT_TRUE(velmora.add(VELMORA_EVENT("velmora_captures_queen")));
+    EXPECT_EQ(drained_priorities(), (std::vector<int32_t>{1, 20}));
+    queue_three();
+    EXPECT_TRUE(velmora.add(VELMORA_EVENT("velmora_captures_queen")));
+    EXPECT_TRUE(velmora.add_first(VELMORA_EVENT("player_moves")));
+    EXPECT_EQ(drained_priorities(), (std::vector<int32_t>{99, 1, 20}));
 }
 
-TEST_F(VelmoraQueue, AnEventOfTheCurrentClassIsRefusedUnlessAlwaysAccepted) {
-    velmora.add(std::make_unique<VELMORA_EVENT_CHECKS>(true));
+TEST_F(VelmoraQueue, AnEventOfTheCurrentKindIsRefusedUnlessAlwaysAccepted) {
+    velmora.add(VELMORA_EVENT("velmora_checks"));
     velmora.next();
-    EXPECT_FALSE(velmora.add(std::make_unique<VELMORA_EVENT_CHECKS>(false)));
-    EXPECT_TRUE(velmora.queue().empty());
-    EXPECT_TRUE(velmora.add(std::make_unique<VELMORA_EVENT_NORMAL>(true)));
+    EXPECT_FALSE(velmora.add(VELMORA_EVENT("player_checks")));
+    EXPECT_TRUE(velmora.add(VELMORA_EVENT("velmora_moves")));
     velmora.next();
-    EXPECT_TRUE(velmora.add(std::make_unique<VELMORA_EVENT_NORMAL>(false)));
+    EXPECT_TRUE(velmora.add(VELMORA_EVENT("player_moves")));
     velmora.next();
-    EXPECT_TRUE(velmora.add(std::make_unique<VELMORA_EVENT_CHECKS>(false)));
+    EXPECT_TRUE(velmora.add(VELMORA_EVENT("player_checks")));
+    EXPECT_EQ(drained_priorities(), (std::vector<int32_t>{95}));
+}
+
+TEST_F(VelmoraQueue, AWebcamReactionFollowsTheSwitch) {
+    velmora.set_showing(true);
+    velmora.set_webcam_on(false);
+    EXPECT_TRUE(velmora.add(VELMORA_EVENT("webcam_off")));
+    EXPECT_FALSE(velmora.add(VELMORA_EVENT("webcam_off"))) << "one is waiting already";
+    // Switched on again before the reaction to "off" was presented: it has gone stale.
+    velmora.set_webcam_on(true);
+    EXPECT_TRUE(velmora.add(VELMORA_EVENT("webcam_on")));
+    velmora.next();
+    EXPECT_EQ(velmora.current_event()->group_id(), VELMORA_EVENT("webcam_on").group_id());
+    // A stale reaction is passed over for the one behind it.
+    velmora.next();
+    EXPECT_TRUE(velmora.add(VELMORA_EVENT("webcam_off")));
+    EXPECT_TRUE(velmora.add(VELMORA_EVENT("player_moves")));
+    EXPECT_EQ(drained_priorities(), (std::vector<int32_t>{99}));
 }
 
 TEST_F(VelmoraQueue, EventsTakeTheStateOfTheMomentTheyAreQueued) {
     velmora.set_showing(true);
     velmora.set_score(-600);
-    velmora.add(std::make_unique<VELMORA_EVENT_FLIP_BOARD>());
+    velmora.add(VELMORA_EVENT("flip_board"));
     velmora.set_showing(false);
     velmora.next();
     EXPECT_TRUE(velmora.current_event()->velmora_showing);
@@ -294,16 +314,16 @@ TEST_F(VelmoraQueue, AnEmptyQueueYieldsTheDefaultReactionByScore) {
 
 TEST_F(VelmoraQueue, ExecutingAtOnceLeavesTheQueueAlone) {
     velmora.set_showing(true);
-    velmora.add(std::make_unique<VELMORA_EVENT_GAME_START>());
+    velmora.add(VELMORA_EVENT("game_start"));
     velmora.next();
-    velmora.add(std::make_unique<VELMORA_EVENT_THINKING>());
+    velmora.add(VELMORA_EVENT("velmora_thinking"));
     const VELMORA_EVENT* current = velmora.current_event();
     const auto clip = velmora.video_clip();
-    VELMORA_EVENT_HELP help(26);
+    VELMORA_EVENT help = VELMORA_EVENT::help(26);
     velmora.execute_now(help);
     EXPECT_EQ(help.text_message->lines[0], "General help.");
     EXPECT_FALSE(help.video_clip);
     EXPECT_EQ(velmora.current_event(), current);
     EXPECT_EQ(velmora.video_clip(), clip);
-    EXPECT_EQ(velmora.queue().size(), 1u);
+    EXPECT_EQ(drained_priorities(), (std::vector<int32_t>{101}));
 }

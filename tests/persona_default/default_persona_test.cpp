@@ -232,7 +232,7 @@ TEST_F(DefaultPersona, DrawnTextsReachTheChatAsCleanPhrases) {
           "slots", "collision", "lookup", "bs", "skill"}) {
         chat.set_variable(variable, "value");
     }
-    velmora->seed(7);
+    velmora->db().seed(7);
     for (const std::string& name : group_names()) {
         if (!group(name).has_text()) {
             continue;
@@ -279,7 +279,7 @@ TEST_F(DefaultPersona, FixedMomentTextsWorkAsTheInterface) {
     chat.set_variable("player", "tester");
     CHAT_STATISTICS_VALUES statistics{11, 22, 33, 44, 55, 66, 77, "e2-e4 e7-e5"};
     for (int32_t seed = 1; seed <= 12; ++seed) {
-        velmora->seed(seed);
+        velmora->db().seed(seed);
         const auto start = chat.start_help();
         EXPECT_TRUE(has_link(start, "START_MENU") && has_link(start, "HELP")) << joined(start);
         EXPECT_TRUE(has_link(chat.resign_confirmation(), "RESIGN_GAME"));

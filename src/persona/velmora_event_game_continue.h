@@ -1,9 +1,0 @@
-// The character's reaction to an unfinished game resumed.
-#pragma once
-
-#include "persona/velmora_event_clip.h"
-
-class VELMORA_EVENT_GAME_CONTINUE : public VELMORA_EVENT_CLIP {
-  public:
-    int32_t group_id() const override { return group_game_continue; }
-};

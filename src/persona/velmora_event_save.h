@@ -1,9 +1,0 @@
-// The character's answer to a saved game; its file name is the variable "filename".
-#pragma once
-
-#include "persona/velmora_event_text_only.h"
-
-class VELMORA_EVENT_SAVE : public VELMORA_EVENT_TEXT_ONLY {
-  public:
-    int32_t group_id() const override { return group_save_game; }
-};
