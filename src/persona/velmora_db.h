@@ -43,7 +43,6 @@ class VELMORA_DB {
     int32_t magic_lineno() const { return magic_lineno_; }
     bool mature() const { return mature_; }
     bool debug_mode() const { return debug_mode_; }
-    bool has_rating() const { return has_rating_; }
     bool has_debug() const { return has_debug_; }
     int32_t lineno() const { return lineno_; }
     int32_t checksum() const { return checksum_; }
@@ -54,7 +53,6 @@ class VELMORA_DB {
 
     // Restarts the generator, so that a run of draws can be repeated.
     void seed(int32_t seed) { rnd_.set_seed(seed); }
-    KWO_RANDOM& rnd() { return rnd_; }
     const VELMORA_DB_SEARCH_PATH& last_search_path() const { return last_search_path_; }
 
     // A text drawn from the group, its references expanded; none when the group does not exist
