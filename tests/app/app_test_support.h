@@ -14,6 +14,7 @@
 #include <memory>
 #include <sstream>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 namespace app_test {
@@ -78,8 +79,9 @@ class APP_TEST : public testing::Test {
   protected:
     void SetUp() override {
         const auto* info = testing::UnitTest::GetInstance()->current_test_info();
-        std::string name =
-            std::string("velmora_app_") + info->test_suite_name() + "_" + info->name();
+        // The process id keeps two runs of the same test (two build trees) out of each other's way.
+        std::string name = std::string("velmora_app_") + info->test_suite_name() + "_" +
+                           info->name() + "_" + std::to_string(getpid());
         for (char& c : name) {
             if (c == '/') {
                 c = '_';
