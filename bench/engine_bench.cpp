@@ -34,7 +34,7 @@ void search_nodes(benchmark::State& state) {
     CHESS_SEARCH_NO_THREAD engine;
     int64_t nodes = 0;
     for (auto _ : state) {
-        engine.reset(static_cast<int32_t>(state.range(0)), 3600, true);
+        engine.reset(static_cast<int32_t>(state.range(0)), std::chrono::hours(1), true);
         engine.search(board, {});
         nodes += engine.node_count();
     }

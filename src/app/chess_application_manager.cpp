@@ -165,7 +165,7 @@ void CHESS_APPLICATION_MANAGER::autoload() {
         return;
     }
     game_options_ = options;
-    search_->reset(options.max_ply, options.max_time, options.qsearch);
+    search_->reset(options.max_ply, std::chrono::seconds(options.max_time), options.qsearch);
 }
 
 std::string CHESS_APPLICATION_MANAGER::data_file(const std::string& name) const {
@@ -285,7 +285,7 @@ void CHESS_APPLICATION_MANAGER::begin_game(const CHESS_GAME& g, const CHESS_GAME
     game_ = g;
     game_options_ = options;
     resigned_ = resigned_flag;
-    search_->reset(options.max_ply, options.max_time, options.qsearch);
+    search_->reset(options.max_ply, std::chrono::seconds(options.max_time), options.qsearch);
     player_color_ = options.player_color == G::white ? G::white : G::black;
     velmora_color_ = G::opponent(player_color_);
     bottom_side_ = player_color_;

@@ -1,6 +1,6 @@
 #include "engine/chess_search.h"
 
-#include <chrono>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -17,20 +17,19 @@ CHESS_SEARCH::CHESS_SEARCH() {
     }
 }
 
-int64_t CHESS_SEARCH::tick_count() const {
-    using namespace std::chrono;
-    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
-}
-
-void CHESS_SEARCH::reset(int32_t max_ply, int32_t max_time, bool want_qsearch) {
-    searching_ = true;
-    set_limits(max_ply, static_cast<int64_t>(max_time) * 1000, want_qsearch);
+void CHESS_SEARCH::reset(int32_t max_ply, std::chrono::seconds max_time, bool want_qsearch) {
+    const FLAG_GUARD guard(searching_);
+    CHESS_SEARCH_LIMITS limits;
+    limits.max_ply = max_ply;
+    limits.want_qsearch = want_qsearch;
+    limits.time_limit = max_time;
+    set_limits(std::move(limits));
     trans_.clear();
     repetition_.clear();
     move_history_.clear();
     pc_.reset();
     last_pc_.reset();
-    search_time_begin_ = search_time_end_ = tick_count();
+    search_time_begin_ = search_time_end_ = now();
     total_nodes_searched_ = 0;
     total_search_duration_ = 0;
     node_count_ = 0;
@@ -38,29 +37,35 @@ void CHESS_SEARCH::reset(int32_t max_ply, int32_t max_time, bool want_qsearch) {
     item_.reset();
     best_sequence_.reset();
     statistics_ = compute_statistics();
-    searching_ = false;
 }
 
 // The generators keep nothing from one search to the next (killers are dropped and best moves
 // handed out again), so the stack can be rebuilt for another depth limit without any effect.
-void CHESS_SEARCH::set_limits(int32_t max_ply, int64_t time_limit_ms, bool want_qsearch) {
-    time_limit_ms_ = time_limit_ms;
-    want_qsearch_ = want_qsearch;
-    if (max_ply != max_ply_ || movgen_stack_.empty()) {
-        max_ply_ = max_ply;
+void CHESS_SEARCH::set_limits(CHESS_SEARCH_LIMITS limits) {
+    const bool rebuild = limits.max_ply != limits_.max_ply || movgen_stack_.empty();
+    limits_ = std::move(limits);
+    if (rebuild) {
         movgen_stack_.clear();
-        for (int32_t depth = 0; depth <= max_ply; ++depth) {
+        for (int32_t depth = 0; depth <= limits_.max_ply; ++depth) {
             movgen_stack_.push_back(CHESS_MOVGEN::make_with_history(&move_history_));
         }
     }
 }
 
+void CHESS_SEARCH::restart_clock(CHESS_SEARCH_LIMITS::DURATION time_limit,
+                                 CHESS_SEARCH_LIMITS::DURATION iteration_time) {
+    const CLOCK::time_point start = now();
+    deadline_ = start + time_limit;
+    last_iteration_start_ = start + iteration_time;
+}
+
 void CHESS_SEARCH::search(const CHESS_POSITION& position,
                           const std::vector<CHESS_GAME_HISTORY_ITEM>& game_positions) {
-    searching_ = true;
+    const FLAG_GUARD guard(searching_);
     board_ = position;
     stale_mate_ = check_mate_ = draw_ = false;
     item_.reset();
+    pc_.reset();
     last_pc_.reset();
     trans_.set_position(&board_);
 
@@ -70,8 +75,9 @@ void CHESS_SEARCH::search(const CHESS_POSITION& position,
     }
     const CHESS_POSITION saved = board_;
     node_count_ = 0;
-    search_time_begin_ = tick_count();
-    search_time_end_ = search_time_begin_ + time_limit_ms_;
+    search_time_begin_ = now();
+    deadline_ = search_time_begin_ + limits_.time_limit;
+    last_iteration_start_ = search_time_begin_ + limits_.iteration_time;
 
     try {
         iterate(game_positions);
@@ -84,19 +90,25 @@ void CHESS_SEARCH::search(const CHESS_POSITION& position,
     } else if (!check_mate_ && !stale_mate_ && !draw_) {
         item_ = last_pc_->item(1, 1);
     }
-    search_time_end_ = tick_count();
+    search_time_end_ = now();
     best_sequence_ = pv_text(last_pc_ ? last_pc_->best_line() : std::vector<CHESS_MOVE>(), board_);
     statistics_ = compute_statistics();
-    searching_ = false;
 }
 
-// A search stopped before its first iteration completed still answers: the first legal move in
-// generator order, or the mate or stalemate when there is none.
+// A search ended before its first iteration completed still answers: the best root move found
+// so far, else the first legal move in generator order, or the mate or stalemate when there is
+// none.
 void CHESS_SEARCH::answer_without_iteration() {
+    if (pc_ && pc_->pclength(1) > 1) {
+        item_ = pc_->item(1, 1);
+        return;
+    }
     CHESS_MOVGEN generator;
     for_each_legal_move(board_, generator, [this](const CHESS_MOVE& m) {
-        item_ = m;
-        return false;
+        if (is_root_move(m)) {
+            item_ = m;
+        }
+        return !item_;
     });
     if (!item_) {
         (board_.in_check(board_.side_to_move) ? check_mate_ : stale_mate_) = true;
@@ -104,15 +116,37 @@ void CHESS_SEARCH::answer_without_iteration() {
 }
 
 void CHESS_SEARCH::iterate(const std::vector<CHESS_GAME_HISTORY_ITEM>& game_positions) {
-    for (searching_depth_ = first_depth; searching_depth_ <= max_ply_; ++searching_depth_) {
+    for (searching_depth_ = std::min(first_depth, limits_.max_ply);
+         searching_depth_ <= limits_.max_ply && iteration_may_start(); ++searching_depth_) {
         prepare_best_moves();
         pc_.emplace(searching_depth_);
         fill_repetition_table(game_positions);
+        selective_depth_ = 0;
         const int32_t score = search_root(searching_depth_, -window, window);
+        if (check_mate_ || stale_mate_) {
+            return; // no move to search, at any depth
+        }
         last_pc_ = std::move(pc_);
         pc_.reset();
         report_iteration(score);
+        if (mate_proven(score)) {
+            return;
+        }
     }
+}
+
+bool CHESS_SEARCH::iteration_may_start() const {
+    return !last_pc_ || now() < last_iteration_start_.load();
+}
+
+bool CHESS_SEARCH::mate_proven(int32_t score) const {
+    return limits_.mate_moves > 0 && score >= mate_base - (2 * limits_.mate_moves - 1);
+}
+
+bool CHESS_SEARCH::is_root_move(const CHESS_MOVE& m) const {
+    return limits_.root_moves.empty() ||
+           std::find(limits_.root_moves.begin(), limits_.root_moves.end(), m) !=
+               limits_.root_moves.end();
 }
 
 // The k-th move of the last completed line goes to the generator k - 1 plies below the root.
@@ -139,10 +173,13 @@ void CHESS_SEARCH::fill_repetition_table(
     }
 }
 
-// Step 1-2 of a node: empty line, count the node, check the clock and the messages.
+// Step 1-2 of a node: empty line, count the node, check the limits and the messages.
 void CHESS_SEARCH::count_node() {
     ++node_count_;
-    if (node_count_ % time_check_interval == 0) {
+    if (node_count_ == limits_.node_limit) {
+        throw ABORT{};
+    }
+    if (node_count_ % clock_interval == 0) {
         check_time();
     }
     if (node_count_ % pump_interval == 0) {
@@ -153,10 +190,11 @@ void CHESS_SEARCH::count_node() {
     }
 }
 
-// The time-out waits for the first iteration to complete, so that there is always a line to
-// answer with; a stop request does not wait.
+// The game's time-out waits for the first iteration to complete, so that there is always a line
+// to answer with; a stop request does not wait, nor does a budget that must not be overrun.
 void CHESS_SEARCH::check_time() {
-    if (terminated_ || (last_pc_ && tick_count() > search_time_end_)) {
+    const bool deadline_applies = last_pc_ || !limits_.first_iteration_completes;
+    if (terminated_ || (deadline_applies && now() > deadline_.load())) {
         throw ABORT{};
     }
 }
@@ -168,7 +206,7 @@ int32_t CHESS_SEARCH::search_root(int32_t depth, int32_t alpha, int32_t beta) {
         (board_.in_check(board_.side_to_move) ? check_mate_ : stale_mate_) = true;
         return 0;
     }
-    if (board_.state.fifty_counter > CHESS_GAME::fifty_move_limit &&
+    if (limits_.fifty_move_draw && board_.state.fifty_counter > CHESS_GAME::fifty_move_limit &&
         !board_.in_check(board_.side_to_move)) {
         draw_ = true;
     } else {
@@ -182,6 +220,7 @@ int32_t CHESS_SEARCH::alpha_beta(int32_t depth, int32_t alpha, int32_t beta) {
     const int32_t r = pc_->row_of(depth);
     pc_->set_pclength(r, r);
     count_node();
+    note_ply(searching_depth_ - depth);
 
     // Step 3. Repetition.
     if (repetition_.has(board_)) {
@@ -196,7 +235,7 @@ int32_t CHESS_SEARCH::alpha_beta(int32_t depth, int32_t alpha, int32_t beta) {
 
     // Step 5. Leaf: quiescence or the static evaluation, stored as exact.
     if (depth == 0) {
-        const int32_t value = want_qsearch_ ? quiesce(0, alpha, beta) : side_evaluation();
+        const int32_t value = limits_.want_qsearch ? quiesce(0, alpha, beta) : side_evaluation();
         trans_.store(0, value, CHESS_TRANSPOSITION_TABLE::entry_exact);
         return value;
     }
@@ -227,6 +266,8 @@ CHESS_SEARCH::EXPANSION CHESS_SEARCH::expand(int32_t depth, int32_t alpha, int32
     const int32_t key = board_.full_key();
     const int32_t lock = board_.full_lock();
     const bool in_check = board_.in_check(board_.side_to_move);
+    const bool at_root = depth == searching_depth_;
+    int32_t root_move_number = 0;
     EXPANSION result{.searched = false,
                      .cut_off = false,
                      .alpha = alpha,
@@ -234,10 +275,16 @@ CHESS_SEARCH::EXPANSION CHESS_SEARCH::expand(int32_t depth, int32_t alpha, int32
 
     repetition_.enter(key, lock);
     for (generator.start(board_); generator.has_item(); generator.forth()) {
+        if (at_root && !is_root_move(generator.item())) {
+            continue;
+        }
         generator.make_item();
         if (!generator.item_is_legal(in_check)) {
             generator.unmake_item();
             continue;
+        }
+        if (at_root && root_move_observer_) {
+            root_move_observer_(depth, generator.item(), ++root_move_number);
         }
         const int32_t score = -alpha_beta(depth - 1, -beta, -result.alpha);
         generator.unmake_item();
@@ -262,6 +309,7 @@ CHESS_SEARCH::EXPANSION CHESS_SEARCH::expand(int32_t depth, int32_t alpha, int32
 int32_t CHESS_SEARCH::quiesce(size_t ply, int32_t alpha, int32_t beta) {
     CHESS_MOVGEN& generator = quiescent_generator(ply);
     count_node();
+    note_ply(searching_depth_ + static_cast<int32_t>(ply));
 
     const int32_t stand = side_evaluation();
     if (stand >= beta) {
@@ -298,15 +346,23 @@ void CHESS_SEARCH::report_iteration(int32_t score) {
         return;
     }
     iteration_observer_({.depth = searching_depth_,
+                         .selective_depth = selective_depth_,
                          .score = score,
                          .nodes = node_count_,
-                         .milliseconds = tick_count() - search_time_begin_,
+                         .elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(
+                             now() - search_time_begin_),
+                         .hash_permille = static_cast<int32_t>(
+                             static_cast<int64_t>(trans_.slots_used()) * 1000 / trans_.size()),
                          .line = last_pc_->best_line()});
 }
 
 CHESS_STATISTICS CHESS_SEARCH::compute_statistics() {
     total_nodes_searched_ += node_count_;
-    const double duration = static_cast<double>(search_time_end_ - search_time_begin_) * 0.001;
+    const double duration =
+        static_cast<double>(std::chrono::duration_cast<std::chrono::milliseconds>(
+                                search_time_end_ - search_time_begin_)
+                                .count()) *
+        0.001;
     total_search_duration_ += duration;
     nps_ = duration != 0 ? round_half_away(static_cast<double>(node_count_) / duration) : 0;
 
@@ -317,7 +373,7 @@ CHESS_STATISTICS CHESS_SEARCH::compute_statistics() {
             : 0;
     statistics.last_nps = nps_;
     statistics.last_node_count = node_count_;
-    statistics.total_hash_slots = CHESS_TRANSPOSITION_TABLE::size;
+    statistics.total_hash_slots = trans_.size();
     statistics.hash_slots_used = trans_.slots_used();
     statistics.total_hash_collisions = trans_.num_collisions();
     statistics.total_hash_lookups = trans_.num_lookups();

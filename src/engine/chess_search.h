@@ -4,13 +4,15 @@
 // table. A time-out aborts the iteration in progress and the last completed one answers.
 //
 // The engine searches its own copy of the position, so the caller's board is never touched. Its
-// only contacts with the platform are the millisecond clock and the message pump that a derived
-// class provides; a stop request (`terminate`) aborts the search at the next pump or deadline
-// check, like a time-out.
+// only contacts with the platform are the monotonic clock and the message pump that a derived
+// class provides; a stop request (`terminate`) aborts the search at the next reading of the
+// clock, like a time-out. Whatever ends a search, and whatever escapes from it, `searching` is
+// false afterwards.
 #pragma once
 
 #include "engine/chess_principle_continuation.h"
 #include "engine/chess_repetition_table.h"
+#include "engine/chess_search_limits.h"
 #include "engine/chess_statistics.h"
 #include "engine/chess_transposition_table.h"
 #include "rules/chess_game.h"
@@ -18,6 +20,7 @@
 #include "rules/chess_movgen.h"
 
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -28,9 +31,11 @@
 // What a completed iteration found, for programs that show the search's progress.
 struct CHESS_ITERATION_REPORT {
     int32_t depth = 0;
+    int32_t selective_depth = 0; // the deepest ply reached, quiescence included
     int32_t score = 0;
     int64_t nodes = 0;
-    int64_t milliseconds = 0;
+    std::chrono::milliseconds elapsed{0};
+    int32_t hash_permille = 0; // share of the transposition table in use
     std::vector<CHESS_MOVE> line;
 };
 
@@ -40,18 +45,28 @@ class CHESS_SEARCH {
     static constexpr int32_t window = 100000;
     static constexpr int32_t first_depth = 2;
     static constexpr int32_t quiescent_plies = 31;
-    static constexpr int64_t time_check_interval = 50000;
+    // A fraction of a millisecond of search: a deadline is never overrun by more.
+    static constexpr int64_t clock_interval = 256;
     static constexpr int64_t pump_interval = 5000;
+
+    using CLOCK = std::chrono::steady_clock;
 
     CHESS_SEARCH();
     virtual ~CHESS_SEARCH() = default;
     CHESS_SEARCH(const CHESS_SEARCH&) = delete;
     CHESS_SEARCH& operator=(const CHESS_SEARCH&) = delete;
 
-    // For a new or loaded game: options stored, tables and history emptied. max_time in seconds.
-    void reset(int32_t max_ply, int32_t max_time, bool want_qsearch);
+    // For a new or loaded game: options stored, tables and history emptied.
+    void reset(int32_t max_ply, std::chrono::seconds max_time, bool want_qsearch);
     // Changes the limits between searches and keeps the tables, history and totals.
-    void set_limits(int32_t max_ply, int64_t time_limit_ms, bool want_qsearch);
+    void set_limits(CHESS_SEARCH_LIMITS limits);
+    // Counts the time limits of the running search (or the next) from now on: a search that was
+    // started without a clock gets one.
+    void restart_clock(CHESS_SEARCH_LIMITS::DURATION time_limit,
+                       CHESS_SEARCH_LIMITS::DURATION iteration_time);
+    // A table of this many slots, empty; the totals of the old one are dropped.
+    void resize_hash(int32_t slots) { trans_.resize(slots); }
+    void clear_hash() { trans_.clear(); }
     // Searches position; game_positions are the game's history items (their boards count for
     // repetition).
     void search(const CHESS_POSITION& position,
@@ -69,11 +84,18 @@ class CHESS_SEARCH {
     const CHESS_STATISTICS& statistics() const { return statistics_; }
     const std::optional<std::string>& best_sequence() const { return best_sequence_; }
     int64_t node_count() const { return node_count_; }
-    int32_t max_ply() const { return max_ply_; }
-    bool want_qsearch() const { return want_qsearch_; }
+    int32_t max_ply() const { return limits_.max_ply; }
+    bool want_qsearch() const { return limits_.want_qsearch; }
+    int32_t hash_slots() const { return trans_.size(); }
 
     void set_iteration_observer(std::function<void(const CHESS_ITERATION_REPORT&)> observer) {
         iteration_observer_ = std::move(observer);
+    }
+    // Called before each root move is searched: the iteration's depth, the move and its number
+    // in the iteration (from 1).
+    using ROOT_MOVE_OBSERVER = std::function<void(int32_t, const CHESS_MOVE&, int32_t)>;
+    void set_root_move_observer(ROOT_MOVE_OBSERVER observer) {
+        root_move_observer_ = std::move(observer);
     }
 
     // The moves of a line in move notation joined by ", ", each written in the position before
@@ -83,10 +105,18 @@ class CHESS_SEARCH {
   protected:
     // Handles one pending message of the platform, if any, without waiting.
     virtual void pump_message() = 0;
-    virtual int64_t tick_count() const;
+    virtual CLOCK::time_point now() const { return CLOCK::now(); }
 
   private:
     struct ABORT {};
+    // Clears a flag when its scope ends, however it ends.
+    struct FLAG_GUARD {
+        bool& flag;
+        explicit FLAG_GUARD(bool& f) : flag(f) { flag = true; }
+        ~FLAG_GUARD() { flag = false; }
+        FLAG_GUARD(const FLAG_GUARD&) = delete;
+        FLAG_GUARD& operator=(const FLAG_GUARD&) = delete;
+    };
 
     void iterate(const std::vector<CHESS_GAME_HISTORY_ITEM>& game_positions);
     void prepare_best_moves();
@@ -106,7 +136,15 @@ class CHESS_SEARCH {
         return board_.side_to_move == CHESS_GENERAL_CONSTANTS::white ? value : -value;
     }
     void count_node();
+    void note_ply(int32_t ply_from_root) {
+        if (ply_from_root > selective_depth_) {
+            selective_depth_ = ply_from_root;
+        }
+    }
     void check_time();
+    bool iteration_may_start() const;
+    bool mate_proven(int32_t score) const;
+    bool is_root_move(const CHESS_MOVE& m) const;
     void answer_without_iteration();
     CHESS_MOVGEN& quiescent_generator(size_t ply);
     void report_iteration(int32_t score);
@@ -124,17 +162,20 @@ class CHESS_SEARCH {
     std::optional<std::string> best_sequence_;
     std::optional<CHESS_MOVE> item_;
     std::function<void(const CHESS_ITERATION_REPORT&)> iteration_observer_;
-    bool want_qsearch_ = true;
+    ROOT_MOVE_OBSERVER root_move_observer_;
+    CHESS_SEARCH_LIMITS limits_;
     bool draw_ = false;
     bool stale_mate_ = false;
     bool check_mate_ = false;
     std::atomic<bool> terminated_ = false;
     bool searching_ = false;
-    int32_t max_ply_ = 0;
-    int64_t time_limit_ms_ = 0;
-    int64_t search_time_begin_ = 0;
-    int64_t search_time_end_ = 0;
+    CLOCK::time_point search_time_begin_;
+    CLOCK::time_point search_time_end_;
+    // Moved by another thread when a search without a clock gets one.
+    std::atomic<CLOCK::time_point> deadline_;
+    std::atomic<CLOCK::time_point> last_iteration_start_;
     int32_t searching_depth_ = 0;
+    int32_t selective_depth_ = 0;
     int64_t node_count_ = 0;
     int32_t nps_ = 0;
     int64_t total_nodes_searched_ = 0;

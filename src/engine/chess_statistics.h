@@ -11,7 +11,7 @@ struct CHESS_STATISTICS {
     int32_t last_nps = 0;
     int64_t last_node_count = 0;
     int32_t total_hash_slots = 0;
-    int32_t hash_slots_used = 0;
-    int32_t total_hash_collisions = 0;
-    int32_t total_hash_lookups = 0;
+    int64_t hash_slots_used = 0;
+    int64_t total_hash_collisions = 0;
+    int64_t total_hash_lookups = 0;
 };

@@ -1,10 +1,21 @@
 #include "engine/chess_transposition_table.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cstdlib>
 
-CHESS_TRANSPOSITION_TABLE::CHESS_TRANSPOSITION_TABLE()
-    : lock_table_(size + 1, 0), data_table_(size + 1, 0) {}
+CHESS_TRANSPOSITION_TABLE::CHESS_TRANSPOSITION_TABLE(int32_t slots) {
+    resize(slots);
+}
+
+void CHESS_TRANSPOSITION_TABLE::resize(int32_t slots) {
+    assert(slots > 0);
+    size_ = slots;
+    // Assigned afresh rather than resized, so a smaller table gives its memory back.
+    lock_table_ = std::vector<int32_t>(static_cast<size_t>(slots) + 1, 0);
+    data_table_ = std::vector<int32_t>(static_cast<size_t>(slots) + 1, 0);
+    slots_used_ = num_collisions_ = num_lookups_ = 0;
+}
 
 void CHESS_TRANSPOSITION_TABLE::clear() {
     std::fill(lock_table_.begin(), lock_table_.end(), 0);

@@ -1,9 +1,13 @@
 #include "engine/chess_search_no_thread.h"
 #include "rules/chess_fen_reader.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <stdexcept>
 #include <string>
 #include <vector>
+
+using namespace std::chrono_literals;
 
 namespace {
 
@@ -25,14 +29,16 @@ class RECORDING_SEARCH : public CHESS_SEARCH_NO_THREAD {
 };
 
 // An engine whose clock the test moves: it stands still until `late_from_call` reads, then
-// jumps an hour ahead.
+// jumps two hours ahead.
 class SLOW_CLOCK_SEARCH : public RECORDING_SEARCH {
   public:
     mutable int calls = 0;
     int late_from_call = 1000000;
 
   protected:
-    int64_t tick_count() const override { return ++calls >= late_from_call ? 3600000 : 0; }
+    CLOCK::time_point now() const override {
+        return CLOCK::time_point(++calls >= late_from_call ? 2h : 0h);
+    }
 };
 
 std::string uci_line(const std::vector<CHESS_MOVE>& line) {
@@ -45,7 +51,7 @@ std::string uci_line(const std::vector<CHESS_MOVE>& line) {
 
 TEST(Search, MateInOneIsFoundAndScoredByDistance) {
     RECORDING_SEARCH engine;
-    engine.reset(3, 60, true);
+    engine.reset(3, 60s, true);
     engine.search(from_fen("6k1/5ppp/8/8/8/8/5PPP/3R2K1 w - - 0 1"), {});
     ASSERT_TRUE(engine.item().has_value());
     EXPECT_EQ(engine.item()->uci_text(), "d1d8");
@@ -55,7 +61,7 @@ TEST(Search, MateInOneIsFoundAndScoredByDistance) {
 
 TEST(Search, MateInTwoScoresLessThanMateInOne) {
     RECORDING_SEARCH engine;
-    engine.reset(5, 60, true);
+    engine.reset(5, 60s, true);
     // 1. Kb6 Kb8 2. Rh8#: mated three plies from the root.
     engine.search(from_fen("k7/8/2K5/8/8/8/8/7R w - - 0 1"), {});
     ASSERT_TRUE(engine.item().has_value());
@@ -64,7 +70,7 @@ TEST(Search, MateInTwoScoresLessThanMateInOne) {
 
 TEST(Search, RootWithoutMovesSetsMateOrStalemate) {
     RECORDING_SEARCH engine;
-    engine.reset(3, 60, true);
+    engine.reset(3, 60s, true);
     engine.search(from_fen("R5k1/5ppp/8/8/8/8/5PPP/6K1 b - - 0 1"), {});
     EXPECT_TRUE(engine.check_mate());
     EXPECT_FALSE(engine.stale_mate());
@@ -79,7 +85,7 @@ TEST(Search, RootWithoutMovesSetsMateOrStalemate) {
 
 TEST(Search, FiftyMoveRootDrawOnlyWhenNotInCheck) {
     RECORDING_SEARCH engine;
-    engine.reset(2, 60, false);
+    engine.reset(2, 60s, false);
     engine.search(from_fen("4k3/8/8/8/8/8/R7/4K3 w - - 101 80"), {});
     EXPECT_TRUE(engine.draw());
     EXPECT_FALSE(engine.item().has_value());
@@ -98,7 +104,7 @@ TEST(Search, FiftyMoveRootDrawOnlyWhenNotInCheck) {
 TEST(Search, IterationsRunFromDepthTwoToMaxPly) {
     for (int32_t max_ply : {2, 3, 5}) {
         RECORDING_SEARCH engine;
-        engine.reset(max_ply, 60, true);
+        engine.reset(max_ply, 60s, true);
         CHESS_POSITION board;
         board.set_initial_position();
         engine.search(board, {});
@@ -121,7 +127,7 @@ TEST(Search, APositionRepeatedFromTheGameScoresZero) {
     }
     ASSERT_EQ(game.move_count(), 4);
     RECORDING_SEARCH engine;
-    engine.reset(2, 60, false);
+    engine.reset(2, 60s, false);
     engine.search(game.board(), game.history());
     EXPECT_EQ(engine.iterations.back().score, 0);
     EXPECT_EQ(engine.item()->uci_text(), "h8g8");
@@ -134,7 +140,7 @@ TEST(Search, WithoutQuiescenceADepthZeroNodeIsTheStaticEvaluation) {
     // White can take a defended pawn with the queen; at depth 2 without quiescence the recapture
     // is beyond the horizon of neither side's first reply, so the line must keep the queen.
     RECORDING_SEARCH engine;
-    engine.reset(2, 60, false);
+    engine.reset(2, 60s, false);
     const CHESS_POSITION board = from_fen("4k3/8/2p5/3p4/8/8/3Q4/4K3 w - - 0 1");
     engine.search(board, {});
     EXPECT_NE(engine.item()->uci_text(), "d2d5");
@@ -142,7 +148,7 @@ TEST(Search, WithoutQuiescenceADepthZeroNodeIsTheStaticEvaluation) {
 
 TEST(Search, StatisticsAfterResetAndAfterASearch) {
     RECORDING_SEARCH engine;
-    engine.reset(3, 60, true);
+    engine.reset(3, 60s, true);
     EXPECT_EQ(engine.statistics().best_sequence, "N/A");
     EXPECT_EQ(engine.statistics().nodes_per_second, 0);
     EXPECT_EQ(engine.statistics().last_node_count, 0);
@@ -176,7 +182,7 @@ TEST(Search, FixedDepthSearchesArePinnedNodeForNode) {
     };
     for (const CASE& c : cases) {
         RECORDING_SEARCH engine;
-        engine.reset(c.depth, 3600, c.qsearch);
+        engine.reset(c.depth, 1h, c.qsearch);
         engine.search(from_fen(c.fen), {});
         EXPECT_EQ(engine.node_count(), c.nodes) << c.fen;
         EXPECT_EQ(uci_line(engine.iterations.back().line), c.line) << c.fen;
@@ -185,30 +191,145 @@ TEST(Search, FixedDepthSearchesArePinnedNodeForNode) {
 
 TEST(Search, ATimeOutKeepsTheLastCompletedIteration) {
     SLOW_CLOCK_SEARCH engine;
-    engine.reset(40, 10, true);
+    engine.reset(40, 10s, true);
     engine.late_from_call = 3; // the search's begin, then the first deadline check runs late
     engine.search(from_fen("r3k2r/p1ppqpb1/bn2pnp1/3PN3/1p2P3/2N2Q1p/PPPBBPPP/R3K2R w KQkq - 0 1"),
                   {});
     ASSERT_FALSE(engine.iterations.empty());
     ASSERT_TRUE(engine.item().has_value());
     EXPECT_EQ(*engine.item(), engine.iterations.back().line.front());
-    EXPECT_GE(engine.node_count(), CHESS_SEARCH::time_check_interval);
+    EXPECT_GE(engine.node_count(), CHESS_SEARCH::clock_interval);
     EXPECT_EQ(engine.statistics().last_node_count, engine.node_count());
 }
 
-TEST(Search, AStopBeforeTheFirstIterationStillAnswersTheFirstLegalMove) {
+const char* const kiwipete = "r3k2r/p1ppqpb1/bn2pnp1/3PN3/1p2P3/2N2Q1p/PPPBBPPP/R3K2R w KQkq - 0 1";
+
+TEST(Search, AStopBeforeTheFirstIterationStillAnswersALegalMove) {
     RECORDING_SEARCH engine;
-    engine.reset(40, 3600, true);
+    engine.reset(40, 1h, true);
     engine.terminate();
-    // The first iteration here takes more nodes than one message-pump interval.
-    const CHESS_POSITION board =
-        from_fen("r3k2r/p1ppqpb1/bn2pnp1/3PN3/1p2P3/2N2Q1p/PPPBBPPP/R3K2R w KQkq - 0 1");
+    const CHESS_POSITION board = from_fen(kiwipete);
     engine.search(board, {});
     EXPECT_TRUE(engine.iterations.empty());
-    EXPECT_EQ(engine.node_count(), CHESS_SEARCH::pump_interval);
+    EXPECT_EQ(engine.node_count(), CHESS_SEARCH::clock_interval);
     ASSERT_TRUE(engine.item().has_value());
-    EXPECT_EQ(*engine.item(), CHESS_GAME(board).legal_moves().front());
+    const std::vector<CHESS_MOVE> legal = CHESS_GAME(board).legal_moves();
+    EXPECT_NE(std::find(legal.begin(), legal.end(), *engine.item()), legal.end());
     EXPECT_EQ(engine.statistics().best_sequence, "nothing");
+    EXPECT_FALSE(engine.searching());
+}
+
+// Budgets that must not be overrun end even the first iteration, and the answer is then the best
+// root move found so far, or the first legal move (of those allowed) when none was searched yet.
+TEST(Search, NodeAndClockBudgetsEndTheFirstIteration) {
+    const CHESS_POSITION board = from_fen(kiwipete);
+    const std::vector<CHESS_MOVE> legal = CHESS_GAME(board).legal_moves();
+    CHESS_SEARCH_LIMITS limits;
+    limits.max_ply = 40;
+    limits.want_qsearch = true;
+
+    RECORDING_SEARCH engine;
+    limits.node_limit = 1;
+    engine.set_limits(limits);
+    engine.search(board, {});
+    EXPECT_EQ(engine.node_count(), 1);
+    EXPECT_TRUE(engine.iterations.empty());
+    EXPECT_EQ(engine.item(), legal.front());
+
+    limits.root_moves = {legal[5], legal[7]};
+    engine.set_limits(limits);
+    engine.search(board, {});
+    EXPECT_EQ(engine.item(), legal[5]);
+
+    limits.root_moves.clear();
+    limits.node_limit = 3000; // more than one root move, less than the iteration
+    engine.set_limits(limits);
+    engine.search(board, {});
+    EXPECT_EQ(engine.node_count(), 3000);
+    EXPECT_TRUE(engine.iterations.empty());
+    ASSERT_TRUE(engine.item().has_value());
+    EXPECT_NE(std::find(legal.begin(), legal.end(), *engine.item()), legal.end());
+
+    SLOW_CLOCK_SEARCH late;
+    late.late_from_call = 2; // the first clock reading after the start is past the deadline
+    limits.node_limit = 0;
+    limits.time_limit = 5ms;
+    limits.first_iteration_completes = false;
+    late.set_limits(limits);
+    late.search(board, {});
+    EXPECT_EQ(late.node_count(), CHESS_SEARCH::clock_interval);
+    EXPECT_TRUE(late.iterations.empty());
+    ASSERT_TRUE(late.item().has_value());
+    EXPECT_NE(std::find(legal.begin(), legal.end(), *late.item()), legal.end());
+}
+
+TEST(Search, IterationTimeStopsBeforeTheNextIteration) {
+    SLOW_CLOCK_SEARCH engine;
+    CHESS_SEARCH_LIMITS limits;
+    limits.max_ply = 40;
+    limits.iteration_time = 1h;
+    limits.first_iteration_completes = false;
+    engine.late_from_call = 3; // start, first report; then the clock has passed the hour
+    engine.set_limits(limits);
+    engine.search(from_fen(kiwipete), {});
+    ASSERT_EQ(engine.iterations.size(), 1u);
+    EXPECT_EQ(engine.item(), engine.iterations.front().line.front());
+}
+
+TEST(Search, DepthOneIsARealOnePlySearch) {
+    RECORDING_SEARCH engine;
+    engine.reset(1, 60s, true);
+    // Only a one-ply search sees that the rook can take the queen.
+    engine.search(from_fen("4k3/8/8/3q4/8/8/8/3RK3 w - - 0 1"), {});
+    ASSERT_EQ(engine.iterations.size(), 1u);
+    EXPECT_EQ(engine.iterations.front().depth, 1);
+    EXPECT_EQ(engine.item()->uci_text(), "d1d5");
+}
+
+TEST(Search, AMateLimitEndsOnceTheMateIsProven) {
+    RECORDING_SEARCH engine;
+    CHESS_SEARCH_LIMITS limits;
+    limits.max_ply = 12;
+    limits.want_qsearch = true;
+    limits.mate_moves = 2;
+    engine.set_limits(limits);
+    engine.search(from_fen("k7/8/2K5/8/8/8/8/7R w - - 0 1"), {});
+    ASSERT_FALSE(engine.iterations.empty());
+    EXPECT_EQ(engine.iterations.back().depth, 4);
+    EXPECT_EQ(engine.iterations.back().score, CHESS_SEARCH::mate_base - 3);
+    EXPECT_GE(engine.iterations.back().selective_depth, 4);
+}
+
+TEST(Search, PlayingOnPastTheFiftyMoveLimit) {
+    RECORDING_SEARCH engine;
+    CHESS_SEARCH_LIMITS limits;
+    limits.max_ply = 3;
+    limits.fifty_move_draw = false;
+    engine.set_limits(limits);
+    // Taking the rook resets the count and wins; every other move stays a draw.
+    engine.search(from_fen("4k3/8/8/8/8/8/r7/R3K3 w - - 101 80"), {});
+    EXPECT_FALSE(engine.draw());
+    ASSERT_TRUE(engine.item().has_value());
+    EXPECT_EQ(engine.item()->uci_text(), "a1a2");
+}
+
+TEST(Search, AMatedRootSearchesNoIteration) {
+    RECORDING_SEARCH engine;
+    engine.reset(40, 60s, true);
+    engine.search(from_fen("R5k1/5ppp/8/8/8/8/5PPP/6K1 b - - 0 1"), {});
+    EXPECT_TRUE(engine.check_mate());
+    EXPECT_TRUE(engine.iterations.empty());
+}
+
+TEST(Search, AnEscapingFailureLeavesTheEngineIdle) {
+    RECORDING_SEARCH engine;
+    engine.reset(3, 60s, true);
+    engine.set_iteration_observer(
+        [](const CHESS_ITERATION_REPORT&) { throw std::runtime_error("observer failed"); });
+    CHESS_POSITION board;
+    board.set_initial_position();
+    EXPECT_THROW(engine.search(board, {}), std::runtime_error);
+    EXPECT_FALSE(engine.searching());
 }
 
 TEST(Search, PvTextWritesEachMoveInItsPositionAndMarksMisfits) {

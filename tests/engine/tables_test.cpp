@@ -29,10 +29,16 @@ TEST(TranspositionEntry, EncodingRoundTripsEveryTypeDepthAndSign) {
     EXPECT_EQ(TT::encode_entry(3, -1, TT::entry_lower), 2048 + 8 * 3 + 2 * 2 + 1);
 }
 
-TEST(TranspositionTable, SlotIndexReadsTheKeyAsUnsigned) {
-    EXPECT_EQ(TT::slot_index(0), 1);
-    EXPECT_EQ(TT::slot_index(1000777), 1);
-    EXPECT_EQ(TT::slot_index(-1), static_cast<int32_t>(4294967295u % 1000777u) + 1);
+TEST(TranspositionTable, SlotIndexReadsTheKeyAsUnsignedForAnySize) {
+    TT table;
+    EXPECT_EQ(table.size(), 1000777);
+    EXPECT_EQ(table.slot_index(0), 1);
+    EXPECT_EQ(table.slot_index(1000777), 1);
+    EXPECT_EQ(table.slot_index(-1), static_cast<int32_t>(4294967295u % 1000777u) + 1);
+    table.resize(1000);
+    EXPECT_EQ(table.size(), 1000);
+    EXPECT_EQ(table.slot_index(-1), static_cast<int32_t>(4294967295u % 1000u) + 1);
+    EXPECT_EQ(table.slot_index(999), 1000);
 }
 
 TEST(TranspositionTable, ProbeHonoursDepthAndBounds) {
@@ -76,7 +82,7 @@ TEST(TranspositionTable, AnotherPositionInTheSlotIsACollisionAndIsReplaced) {
     TT table;
     CHESS_POSITION first = start_position();
     CHESS_POSITION second = first;
-    second.add_hash(TT::size, 12345); // same slot, another lock
+    second.add_hash(TT::default_size, 12345); // same slot, another lock
     table.set_position(&first);
     table.store(5, 10, TT::entry_exact);
 

@@ -1,9 +1,9 @@
 // Fuzz target: the UCI dialogue, one input line by line. Every "go" gets a movetime of a few
 // milliseconds appended (a later limit wins), so the searches stay short while their other
-// parameters are still read; at the end of the input a running search is settled as at the end
-// of standard input. One engine serves every input, as one engine serves a chess program for many
-// games: each input starts from the initial position at the default options, while the tables
-// (large, and cleared only by "ucinewgame") carry over. Checks: nothing crashes, hangs or races.
+// parameters are still read; the end of the input acts as "quit", as at the end of standard input.
+// One engine serves every input, as one engine serves a chess program for many games: each input
+// starts from the initial position at the default options, while the tables (large, and cleared
+// only by "ucinewgame") carry over. Checks: nothing crashes, hangs or races.
 #include "chess_uci_engine.h"
 
 #include <sstream>
@@ -28,6 +28,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             break;
         }
     }
-    engine.settle();
+    engine.quit();
     return 0;
 }

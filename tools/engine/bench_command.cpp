@@ -33,7 +33,7 @@ int run_bench_command(std::ostream& out) {
     for (const char* fen : bench_positions) {
         CHESS_FEN_READER reader;
         reader.read(fen);
-        engine.reset(bench_depth, 3600, true);
+        engine.reset(bench_depth, std::chrono::hours(1), true);
         engine.search(reader.position(), {});
         out << fen << ": " << engine.node_count() << "\n";
         total += engine.node_count();

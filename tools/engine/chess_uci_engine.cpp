@@ -1,17 +1,16 @@
 #include "chess_uci_engine.h"
 
+#include "chess_uci_go.h"
 #include "engine/new_game_skill_level.h"
 #include "rules/chess_fen_reader.h"
+#include "uci_move_text.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cstdlib>
-#include <limits>
 #include <sstream>
 
 namespace {
-
-constexpr int64_t no_time_limit = std::numeric_limits<int64_t>::max() / 4;
 
 std::string first_word(const std::string& line, std::string& rest) {
     std::istringstream stream(line);
@@ -35,6 +34,14 @@ std::string lower_case(std::string text) {
     return text;
 }
 
+std::string trimmed(const std::string& text) {
+    const size_t start = text.find_first_not_of(" \t\r\n");
+    if (start == std::string::npos) {
+        return "";
+    }
+    return text.substr(start, text.find_last_not_of(" \t\r\n") - start + 1);
+}
+
 std::string score_text(int32_t score) {
     const int32_t distance = CHESS_SEARCH::mate_base - std::abs(score);
     if (distance <= 500) { // no line is that long: a mate score
@@ -44,14 +51,24 @@ std::string score_text(int32_t score) {
     return "cp " + std::to_string(score);
 }
 
+// The game's table holds 1000777 slots in 8 MB; other sizes keep that density.
+int32_t hash_slots(int64_t megabytes) {
+    return static_cast<int32_t>(megabytes * CHESS_TRANSPOSITION_TABLE::default_size /
+                                CHESS_UCI_ENGINE::default_hash_mb);
+}
+
 } // namespace
 
 CHESS_UCI_ENGINE::CHESS_UCI_ENGINE(std::ostream& out) : out_(out) {
+    engine_.set_iteration_observer([this](const CHESS_ITERATION_REPORT& r) { report(r); });
+    engine_.set_root_move_observer([this](int32_t depth, const CHESS_MOVE& m, int32_t number) {
+        report_root_move(depth, m, number);
+    });
     new_game();
 }
 
 CHESS_UCI_ENGINE::~CHESS_UCI_ENGINE() {
-    stop();
+    stop_search();
 }
 
 void CHESS_UCI_ENGINE::say(const std::string& line) {
@@ -59,29 +76,33 @@ void CHESS_UCI_ENGINE::say(const std::string& line) {
     out_ << line << std::endl;
 }
 
-bool CHESS_UCI_ENGINE::handle(const std::string& line) {
+bool CHESS_UCI_ENGINE::handle(std::string line) {
     std::string arguments;
-    const std::string command = first_word(line, arguments);
+    const std::string command = first_word(trimmed(line), arguments);
     if (command == "uci") {
         identify();
     } else if (command == "isready") {
         say("readyok");
+    } else if (command == "debug") {
+        // Nothing more to say in debug mode.
     } else if (command == "ucinewgame") {
-        settle();
+        stop_search();
         new_game();
     } else if (command == "setoption") {
-        settle();
+        stop_search();
         set_option(arguments);
     } else if (command == "position") {
-        settle();
+        stop_search();
         set_position(arguments);
     } else if (command == "go") {
-        settle();
+        stop_search();
         go(arguments);
+    } else if (command == "ponderhit") {
+        ponderhit();
     } else if (command == "stop") {
-        stop();
+        stop_search();
     } else if (command == "quit") {
-        stop();
+        quit();
         return false;
     } else if (!command.empty()) {
         say("info string unknown command: " + command);
@@ -89,42 +110,82 @@ bool CHESS_UCI_ENGINE::handle(const std::string& line) {
     return true;
 }
 
+void CHESS_UCI_ENGINE::quit() {
+    stop_search();
+}
+
 void CHESS_UCI_ENGINE::identify() {
     say("id name Velmora Chess");
     say("id author The Velmora Chess developers");
+    say("option name Hash type spin default " + std::to_string(default_hash_mb) + " min 1 max " +
+        std::to_string(max_hash_mb));
+    say("option name Clear Hash type button");
+    say("option name Move Overhead type spin default " + std::to_string(default_move_overhead_ms) +
+        " min 0 max " + std::to_string(max_move_overhead_ms));
+    say("option name Ponder type check default false");
+    say("option name MultiPV type spin default 1 min 1 max 1");
     say("option name Skill Level type spin default " + std::to_string(default_skill_level) +
         " min 1 max " + std::to_string(NEW_GAME_SKILL_LEVEL::level_count));
     say("option name QSearch type check default true");
     say("uciok");
 }
 
+// "setoption name <name> [value <value>]"; names are not case-sensitive.
 void CHESS_UCI_ENGINE::set_option(const std::string& arguments) {
-    const size_t name_at = arguments.find("name ");
-    const size_t value_at = arguments.find(" value ");
-    if (name_at == std::string::npos || value_at == std::string::npos || value_at < name_at) {
-        say("info string setoption needs: name <name> value <value>");
+    std::string rest;
+    if (first_word(arguments, rest) != "name" || rest.empty()) {
+        say("info string setoption needs: name <name> [value <value>]");
         return;
     }
-    const std::string name = lower_case(arguments.substr(name_at + 5, value_at - name_at - 5));
-    const std::string value = arguments.substr(value_at + 7);
-    int64_t level = 0;
-    if (name == "skill level" && read_number(value, level) && level >= 1 &&
-        level <= NEW_GAME_SKILL_LEVEL::level_count) {
-        skill_level_ = static_cast<int32_t>(level);
-        qsearch_ = NEW_GAME_SKILL_LEVEL::level(skill_level_).want_qsearch;
-    } else if (name == "qsearch" && (value == "true" || value == "false")) {
-        qsearch_ = value == "true";
+    const size_t value_at = rest.find(" value ");
+    const std::string name = lower_case(trimmed(rest.substr(0, value_at)));
+    const std::string value =
+        value_at == std::string::npos ? "" : trimmed(rest.substr(value_at + 7));
+    bool accepted = true;
+    if (name == "clear hash") {
+        engine_.clear_hash();
+    } else if (name == "qsearch" || name == "ponder") {
+        accepted = value == "true" || value == "false";
+        if (accepted && name == "qsearch") {
+            qsearch_ = value == "true";
+        }
     } else {
+        accepted = set_spin_option(name, value);
+    }
+    if (!accepted) {
         say("info string invalid option: " + arguments);
     }
 }
 
+bool CHESS_UCI_ENGINE::set_spin_option(const std::string& name, const std::string& value) {
+    int64_t number = 0;
+    if (!read_number(value, number)) {
+        return false;
+    }
+    if (name == "hash" && number >= 1 && number <= max_hash_mb) {
+        engine_.resize_hash(hash_slots(number));
+    } else if (name == "move overhead" && number >= 0 && number <= max_move_overhead_ms) {
+        move_overhead_ = std::chrono::milliseconds(number);
+    } else if (name == "multipv" && number == 1) {
+        // One line is all the engine searches.
+    } else if (name == "skill level" && number >= 1 &&
+               number <= NEW_GAME_SKILL_LEVEL::level_count) {
+        // A level brings its own quiescence setting; a later QSearch overrides it.
+        skill_level_ = static_cast<int32_t>(number);
+        qsearch_ = NEW_GAME_SKILL_LEVEL::level(skill_level_).want_qsearch;
+    } else {
+        return false;
+    }
+    return true;
+}
+
 void CHESS_UCI_ENGINE::new_game() {
     const NEW_GAME_SKILL_LEVEL& level = NEW_GAME_SKILL_LEVEL::level(skill_level_);
-    engine_.reset(level.ply, level.search_time, qsearch_);
+    engine_.reset(level.ply, std::chrono::seconds(level.search_time), qsearch_);
     game_ = CHESS_GAME();
 }
 
+// A move that is not legal ends the list: the moves before it stand, as other engines do it.
 void CHESS_UCI_ENGINE::set_position(const std::string& arguments) {
     std::string rest;
     const std::string kind = first_word(arguments, rest);
@@ -134,7 +195,7 @@ void CHESS_UCI_ENGINE::set_position(const std::string& arguments) {
         game_ = CHESS_GAME();
     } else if (kind == "fen") {
         CHESS_FEN_READER reader;
-        reader.read(rest.substr(0, moves_at));
+        reader.read(trimmed(rest.substr(0, moves_at)));
         if (reader.failed()) {
             say("info string " + reader.error_message());
             return;
@@ -146,127 +207,118 @@ void CHESS_UCI_ENGINE::set_position(const std::string& arguments) {
     }
     std::istringstream stream(moves);
     for (std::string text; stream >> text;) {
-        const auto legal = game_.legal_moves();
-        const auto found = std::find_if(legal.begin(), legal.end(), [&text](const CHESS_MOVE& m) {
-            return m.uci_text() == text;
-        });
-        if (found == legal.end()) {
+        const std::optional<CHESS_MOVE> m = find_uci_move(game_, text);
+        if (!m) {
             say("info string illegal move: " + text);
             return;
         }
-        game_.make_move(*found);
+        game_.make_move(*m);
     }
 }
 
 void CHESS_UCI_ENGINE::go(const std::string& arguments) {
-    GO_LIMITS limits;
-    std::istringstream stream(arguments);
-    for (std::string word; stream >> word;) {
-        if (word == "infinite") {
-            limits.infinite = true;
-            continue;
-        }
-        std::string text;
-        int64_t value = 0;
-        if (!(stream >> text) || !read_number(text, value)) {
-            say("info string invalid go parameter: " + word);
-            return;
-        }
-        if (word == "depth") {
-            limits.depth = static_cast<int32_t>(std::clamp<int64_t>(value, 1, deepest_search));
-        } else if (word == "movetime") {
-            limits.movetime = std::max<int64_t>(value, 1);
-        } else if (word == "wtime" || word == "btime") {
-            limits.time_left[word == "wtime" ? 1 : 2] = std::max<int64_t>(value, 1);
-        } else if (word == "winc" || word == "binc") {
-            limits.increment[word == "winc" ? 1 : 2] = std::max<int64_t>(value, 0);
-        } else if (word == "movestogo") {
-            limits.movestogo = static_cast<int32_t>(std::clamp<int64_t>(value, 1, 1000));
-        }
+    const CHESS_UCI_GO command(arguments, game_);
+    for (const std::string& fault : command.faults()) {
+        say("info string " + fault);
     }
-
-    const NEW_GAME_SKILL_LEVEL& level = NEW_GAME_SKILL_LEVEL::level(skill_level_);
-    int32_t max_ply = level.ply;
-    int64_t time_limit = static_cast<int64_t>(level.search_time) * 1000;
-    if (limits.depth > 0) {
-        max_ply = limits.depth;
-        time_limit = no_time_limit;
-    } else if (limits.infinite) {
-        max_ply = deepest_search;
-        time_limit = no_time_limit;
+    CHESS_SEARCH_LIMITS limits =
+        command.limits(NEW_GAME_SKILL_LEVEL::level(skill_level_), qsearch_, move_overhead_);
+    ponder_time_limit_ = limits.time_limit;
+    ponder_iteration_time_ = limits.iteration_time;
+    if (command.ponder()) {
+        // The opponent's time: the clock starts at "ponderhit".
+        limits.time_limit = limits.iteration_time = CHESS_SEARCH_LIMITS::unlimited;
     }
-    if (limits.movetime > 0) {
-        time_limit = limits.movetime;
-    } else if (limits.time_left[game_.side_to_move()] > 0) {
-        time_limit = time_share(limits);
-    }
-    engine_.set_limits(max_ply, time_limit, qsearch_);
+    engine_.set_limits(std::move(limits));
     engine_.clear_termination();
     stop_requested_ = false;
-    infinite_ = limits.infinite;
+    infinite_ = command.infinite();
+    pondering_ = command.ponder();
+    last_line_.clear();
+    search_started_ = std::chrono::steady_clock::now();
     worker_ = std::thread([this] { run_search(); });
 }
 
-// A share of the clock: the time left spread over the moves to go (or thirty), plus most of the
-// increment, never more than half of what is left.
-int64_t CHESS_UCI_ENGINE::time_share(const GO_LIMITS& limits) const {
-    const int32_t side = game_.side_to_move();
-    const int64_t left = limits.time_left[side];
-    const int64_t moves = limits.movestogo > 0 ? limits.movestogo : 30;
-    const int64_t share = left / moves + limits.increment[side] * 3 / 4;
-    return std::max<int64_t>(1, std::min(share, left / 2));
+void CHESS_UCI_ENGINE::ponderhit() {
+    const std::lock_guard lock(state_mutex_);
+    if (!worker_.joinable() || !pondering_) {
+        return;
+    }
+    pondering_ = false;
+    engine_.restart_clock(ponder_time_limit_, ponder_iteration_time_);
+    state_signal_.notify_all();
 }
 
 void CHESS_UCI_ENGINE::run_search() {
-    engine_.set_iteration_observer([this](const CHESS_ITERATION_REPORT& r) { report(r); });
     engine_.search(game_.board(), game_.history());
-    if (infinite_) {
-        // An infinite search answers only when told to stop.
-        std::unique_lock lock(stop_mutex_);
-        stop_signal_.wait(lock, [this] { return stop_requested_; });
+    {
+        // An infinite or pondering search answers only when told.
+        std::unique_lock lock(state_mutex_);
+        state_signal_.wait(lock, [this] { return stop_requested_ || (!infinite_ && !pondering_); });
     }
-    const auto& item = engine_.item();
-    say("bestmove " + (item ? item->uci_text() : std::string("0000")));
+    answer();
+}
+
+void CHESS_UCI_ENGINE::answer() {
+    const std::optional<CHESS_MOVE>& item = engine_.item();
+    if (!item) {
+        say(std::string("info depth 0 score ") + (engine_.check_mate() ? "mate 0" : "cp 0"));
+        say("bestmove 0000");
+        return;
+    }
+    std::string text = "bestmove " + item->uci_text();
+    if (last_line_.size() >= 2 && last_line_.front() == *item) {
+        text += " ponder " + last_line_[1].uci_text();
+    }
+    say(text);
 }
 
 void CHESS_UCI_ENGINE::report(const CHESS_ITERATION_REPORT& iteration) {
-    const int64_t nps =
-        iteration.milliseconds > 0 ? iteration.nodes * 1000 / iteration.milliseconds : 0;
+    const int64_t milliseconds = iteration.elapsed.count();
+    const int64_t nps = milliseconds > 0 ? iteration.nodes * 1000 / milliseconds : 0;
     std::ostringstream line;
-    line << "info depth " << iteration.depth << " score " << score_text(iteration.score)
-         << " nodes " << iteration.nodes << " nps " << nps << " time " << iteration.milliseconds
-         << " pv";
-    for (const CHESS_MOVE& m : iteration.line) {
-        line << ' ' << m.uci_text();
-    }
+    line << "info depth " << iteration.depth << " seldepth "
+         << std::max(iteration.selective_depth, iteration.depth) << " score "
+         << score_text(iteration.score) << " nodes " << iteration.nodes << " nps " << nps
+         << " hashfull " << iteration.hash_permille << " time " << milliseconds << " pv"
+         << legal_line(iteration.line);
     say(line.str());
 }
 
-void CHESS_UCI_ENGINE::stop() {
+// The line as far as each move is legal where it is played, and remembered for the ponder move.
+std::string CHESS_UCI_ENGINE::legal_line(const std::vector<CHESS_MOVE>& line) {
+    CHESS_GAME walk(game_.board());
+    last_line_.clear();
+    std::string text;
+    for (const CHESS_MOVE& m : line) {
+        const std::optional<CHESS_MOVE> legal = find_uci_move(walk, m.uci_text());
+        if (!legal) {
+            break;
+        }
+        walk.make_move(*legal);
+        last_line_.push_back(*legal);
+        text += " " + legal->uci_text();
+    }
+    return text;
+}
+
+void CHESS_UCI_ENGINE::report_root_move(int32_t depth, const CHESS_MOVE& m, int32_t number) {
+    if (std::chrono::steady_clock::now() - search_started_ < current_move_delay) {
+        return;
+    }
+    say("info depth " + std::to_string(depth) + " currmove " + m.uci_text() + " currmovenumber " +
+        std::to_string(number));
+}
+
+void CHESS_UCI_ENGINE::stop_search() {
     if (!worker_.joinable()) {
         return;
     }
     engine_.terminate();
     {
-        const std::lock_guard lock(stop_mutex_);
+        const std::lock_guard lock(state_mutex_);
         stop_requested_ = true;
     }
-    stop_signal_.notify_all();
+    state_signal_.notify_all();
     worker_.join();
-}
-
-// A command that changes the engine waits for a search with limits to end, and ends an infinite
-// one, so that a script of commands behaves as a chess program's dialogue does.
-void CHESS_UCI_ENGINE::settle() {
-    if (infinite_) {
-        stop();
-    } else {
-        wait_for_search();
-    }
-}
-
-void CHESS_UCI_ENGINE::wait_for_search() {
-    if (worker_.joinable()) {
-        worker_.join();
-    }
 }

@@ -1,12 +1,15 @@
 // The engine's door to chess programs: the UCI protocol over lines of text. The search runs in
-// a worker thread so that "stop" and "quit" are read at once; only that one search touches the
-// engine while it runs, and every command that changes the engine first waits for it to end.
-// The transposition table and history persist between "go" commands until "ucinewgame".
+// a worker thread so that every command is read at once; only that one search touches the engine
+// while it runs. A command that changes the engine ("ucinewgame", "setoption", "position", "go")
+// first ends a running search, whose "bestmove" is printed, and then acts; so every "go" gets
+// exactly one "bestmove", and "0000" only when the side to move has no legal move. The
+// transposition table and history persist between "go" commands until "ucinewgame".
 #pragma once
 
 #include "engine/chess_search_no_thread.h"
 #include "rules/chess_game.h"
 
+#include <chrono>
 #include <condition_variable>
 #include <cstdint>
 #include <mutex>
@@ -17,37 +20,36 @@
 class CHESS_UCI_ENGINE {
   public:
     static constexpr int32_t default_skill_level = 20;
-    static constexpr int32_t deepest_search = 64;
+    // The game's own table: 1000777 slots of eight bytes.
+    static constexpr int64_t default_hash_mb = 8;
+    static constexpr int64_t max_hash_mb = 1024;
+    static constexpr int64_t default_move_overhead_ms = 30;
+    static constexpr int64_t max_move_overhead_ms = 5000;
+    // Searches shorter than this do not announce the root move they are on.
+    static constexpr std::chrono::seconds current_move_delay{3};
 
     explicit CHESS_UCI_ENGINE(std::ostream& out);
     ~CHESS_UCI_ENGINE();
 
     // Handles one command line; false after "quit".
-    bool handle(const std::string& line);
-    // Waits for a search with limits to end and ends an infinite one (at the end of input).
-    void settle();
+    bool handle(std::string line);
+    // The end of the input: as "quit".
+    void quit();
 
   private:
-    struct GO_LIMITS {
-        int32_t depth = 0;
-        int64_t movetime = -1;
-        int64_t time_left[3] = {-1, -1, -1};
-        int64_t increment[3] = {0, 0, 0};
-        int32_t movestogo = 0;
-        bool infinite = false;
-    };
-
     void identify();
     void set_option(const std::string& arguments);
+    bool set_spin_option(const std::string& name, const std::string& value);
     void set_position(const std::string& arguments);
     void go(const std::string& arguments);
-    void stop();
+    void ponderhit();
+    void stop_search();
     void new_game();
-    void apply_skill_level();
-    int64_t time_share(const GO_LIMITS& limits) const;
     void run_search();
-    void wait_for_search();
     void report(const CHESS_ITERATION_REPORT& iteration);
+    void report_root_move(int32_t depth, const CHESS_MOVE& m, int32_t number);
+    void answer();
+    std::string legal_line(const std::vector<CHESS_MOVE>& line);
     void say(const std::string& line);
 
     std::ostream& out_;
@@ -56,9 +58,18 @@ class CHESS_UCI_ENGINE {
     CHESS_GAME game_;
     int32_t skill_level_ = default_skill_level;
     bool qsearch_ = true;
+    std::chrono::milliseconds move_overhead_{default_move_overhead_ms};
     std::thread worker_;
-    std::mutex stop_mutex_;
-    std::condition_variable stop_signal_;
+    // Between the reader and the worker: whether the answer waits ("go infinite", "go ponder"),
+    // and the clock a ponder search takes on at "ponderhit".
+    std::mutex state_mutex_;
+    std::condition_variable state_signal_;
     bool stop_requested_ = false;
     bool infinite_ = false;
+    bool pondering_ = false;
+    CHESS_SEARCH_LIMITS::DURATION ponder_time_limit_{};
+    CHESS_SEARCH_LIMITS::DURATION ponder_iteration_time_{};
+    // Read by the worker only while it searches.
+    std::chrono::steady_clock::time_point search_started_;
+    std::vector<CHESS_MOVE> last_line_;
 };

@@ -19,7 +19,7 @@ int run_uci() {
             return 0;
         }
     }
-    engine.settle();
+    engine.quit();
     return 0;
 }
 
