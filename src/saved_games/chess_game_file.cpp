@@ -245,8 +245,7 @@ bool CHESS_GAME_FILE::write_atomically(const std::string& content) {
     return written;
 }
 
-void CHESS_GAME_FILE::read() {
-    namespace fs = std::filesystem;
+void CHESS_GAME_FILE::start_reading() {
     failed_ = false;
     error_message_.clear();
     nickname_.reset();
@@ -255,21 +254,35 @@ void CHESS_GAME_FILE::read() {
     resigned_ = false;
     lineno_ = 0;
     move_lines_ = 0;
+}
+
+void CHESS_GAME_FILE::read() {
+    namespace fs = std::filesystem;
+    start_reading();
+    std::error_code error;
+    const fs::file_status status = fs::status(fs::path(filename_), error);
+    if (!fs::exists(status)) {
+        fail((error && error != std::errc::no_such_file_or_directory ? "File is not readable: "
+                                                                     : "No such file: ") +
+             filename_);
+        return;
+    }
+    // Only a regular file: a folder cannot be read and a pipe could wait forever.
+    std::ifstream in(filename_, std::ios::binary);
+    if (!fs::is_regular_file(status) || !in) {
+        fail("File is not readable: " + filename_);
+        return;
+    }
+    read_lines(in);
+}
+
+void CHESS_GAME_FILE::read(std::istream& in) {
+    start_reading();
+    read_lines(in);
+}
+
+void CHESS_GAME_FILE::read_lines(std::istream& in) {
     try {
-        std::error_code error;
-        const fs::file_status status = fs::status(fs::path(filename_), error);
-        if (!fs::exists(status)) {
-            fail((error && error != std::errc::no_such_file_or_directory ? "File is not readable: "
-                                                                         : "No such file: ") +
-                 filename_);
-            return;
-        }
-        // Only a regular file: a folder cannot be read and a pipe could wait forever.
-        std::ifstream in(filename_, std::ios::binary);
-        if (!fs::is_regular_file(status) || !in) {
-            fail("File is not readable: " + filename_);
-            return;
-        }
         LINE_SOURCE lines(in);
         std::string line;
         while (lines.next(line)) {

@@ -11,6 +11,7 @@
 #include "rules/chess_game.h"
 
 #include <cstdint>
+#include <istream>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -26,6 +27,9 @@ class CHESS_GAME_FILE {
     // Rebuilds game, nickname, options and resigned from the file, stopping at the first
     // failure (what was replayed before it stays in game).
     void read();
+    // The same from a stream the caller opened (a pipe, for instance); messages name the file
+    // name given at creation.
+    void read(std::istream& in);
 
     // The exact text write puts in a file.
     static std::string text(const CHESS_GAME& game, const CHESS_GAME_OPTIONS& options,
@@ -43,6 +47,8 @@ class CHESS_GAME_FILE {
     int64_t lineno() const { return lineno_; }
 
   private:
+    void start_reading();
+    void read_lines(std::istream& in);
     bool read_line(const std::string& line);
     bool read_nickname(const std::string& line);
     bool read_options(const std::string& line);

@@ -14,13 +14,15 @@ namespace {
 struct RUN {
     int status;
     std::string output;
+    std::string error; // standard error
 };
 
 RUN run_tool(const std::string& arguments) {
-    const std::string command =
-        std::string(VELMORA_TOOLS_DIR) + "/velmora-persona " + arguments + " 2>/dev/null";
+    const std::string error_file = write_file("stderr.txt", "");
+    const std::string command = std::string(VELMORA_TOOLS_DIR) + "/velmora-persona " + arguments +
+                                " 2>'" + error_file + "'";
     FILE* pipe = popen(command.c_str(), "r");
-    RUN result{-1, ""};
+    RUN result{-1, "", ""};
     if (pipe == nullptr) {
         return result;
     }
@@ -31,6 +33,7 @@ RUN run_tool(const std::string& arguments) {
     }
     const int status = pclose(pipe);
     result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    result.error = read_file(error_file);
     return result;
 }
 
@@ -52,21 +55,29 @@ TEST(PersonaTool, CheckPrintsTheFaultAsOneLine) {
     const std::string bad = write_file("bad.dat", "; header\r\nR G\r\nN a b\r\n");
     RUN run = run_tool("check " + quoted(bad));
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.output, bad + ", line 3: nickname cannot have spaces\n");
+    EXPECT_EQ(run.error, bad + ", line 3: nickname cannot have spaces\n");
+    EXPECT_EQ(run.output, "");
 
     const std::string missing_group =
         write_file("group.dat", replaced(open_fixture(), "[@EE]", "[EE]"));
     run = run_tool("check " + quoted(missing_group));
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.output, "Pre-defined group '@EE' does not exist\n");
+    EXPECT_EQ(run.error, "Pre-defined group '@EE' does not exist\n");
 
     run = run_tool("check /no/such/file.dat");
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.output, "File not found: /no/such/file.dat\n");
+    EXPECT_EQ(run.error, "File not found: /no/such/file.dat\n");
 
-    EXPECT_EQ(run_tool("").status, 2);
-    EXPECT_EQ(run_tool("seal").status, 2);
-    EXPECT_EQ(run_tool("inspect x").status, 2);
+    for (const char* wrong : {"", "seal", "inspect x"}) {
+        run = run_tool(wrong);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(run.output, "");
+        EXPECT_NE(run.error.find("usage: velmora-persona check FILE"), std::string::npos);
+    }
+    run = run_tool("--help");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_NE(run.output.find("usage: velmora-persona check FILE"), std::string::npos);
+    EXPECT_EQ(run.error, "");
 }
 
 TEST(PersonaTool, SealMakesAnEditedFileLoadAgain) {
@@ -75,7 +86,7 @@ TEST(PersonaTool, SealMakesAnEditedFileLoadAgain) {
     const std::string path = write_file("edited.dat", edited_text);
     RUN run = run_tool("check " + quoted(path));
     EXPECT_EQ(run.status, 1);
-    EXPECT_NE(run.output.find(": Invalid magic number"), std::string::npos) << run.output;
+    EXPECT_NE(run.error.find(": Invalid magic number"), std::string::npos) << run.error;
 
     run = run_tool("seal " + quoted(path));
     EXPECT_EQ(run.status, 0);
@@ -112,12 +123,12 @@ TEST(PersonaTool, SealLeavesAFaultyFileAlone) {
     const std::string path = write_file("faulty.dat", content);
     const RUN run = run_tool("seal " + quoted(path));
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.output, path + ", line 5: mis-matched '*' (BOLD) in text\n");
+    EXPECT_EQ(run.error, path + ", line 5: mis-matched '*' (BOLD) in text\n");
     EXPECT_EQ(read_file(path), content);
 
     const std::string twice =
         write_file("twice.dat", "M 00000000\nM 00000000\nR G\nN ab\n[A]\nT x\n");
-    EXPECT_EQ(run_tool("seal " + quoted(twice)).output,
+    EXPECT_EQ(run_tool("seal " + quoted(twice)).error,
               twice + ", line 2: M-record already exists\n");
 }
 

@@ -6,11 +6,15 @@
 
 #include <cctype>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <iterator>
 #include <map>
 #include <optional>
 #include <sstream>
 #include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -19,12 +23,20 @@ const std::string engine = std::string(VELMORA_TOOLS_DIR) + "/velmora-engine";
 
 struct RUN {
     std::string out;
+    std::string err;
     int status = -1;
 };
 
-RUN run_engine(const std::string& arguments) {
+// Runs the engine; with a feed file, its standard input is a pipe that carries the file.
+RUN run_engine(const std::string& arguments, const std::string& feed = "") {
     RUN run;
-    std::FILE* pipe = popen((engine + " " + arguments + " 2>/dev/null").c_str(), "r");
+    const std::string error_file = std::filesystem::temp_directory_path() /
+                                   ("velmora-engine-" + std::to_string(getpid()) + ".err");
+    std::FILE* pipe =
+        popen(((feed.empty() ? "" : "cat '" + feed + "' | ") + engine + " " + arguments +
+               (feed.empty() ? " </dev/null" : "") + " 2>'" + error_file + "'")
+                  .c_str(),
+              "r");
     if (pipe == nullptr) {
         return run;
     }
@@ -34,6 +46,9 @@ RUN run_engine(const std::string& arguments) {
     }
     const int status = pclose(pipe);
     run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    std::ifstream errors(error_file);
+    run.err.assign(std::istreambuf_iterator<char>(errors), {});
+    std::filesystem::remove(error_file);
     return run;
 }
 
@@ -190,12 +205,42 @@ TEST_F(ENGINE_COMMANDS, GameAndPgnPrintTheFailureAsOneLine) {
     for (const char* command : {"game ", "pgn "}) {
         const RUN run = run_engine(command + name);
         EXPECT_EQ(run.status, 1);
-        EXPECT_EQ(run.out, name + ", Line: 4, Invalid move 'e7-e9'\n");
+        EXPECT_EQ(run.err, name + ", Line: 4, Invalid move 'e7-e9'\n");
+        EXPECT_EQ(run.out, "");
     }
     const RUN missing = run_engine("game " + folder.file("none.txt"));
     EXPECT_EQ(missing.status, 1);
-    EXPECT_EQ(missing.out, "No such file: " + folder.file("none.txt") + "\n");
-    EXPECT_EQ(run_engine("game").status, 2);
+    EXPECT_EQ(missing.err, "No such file: " + folder.file("none.txt") + "\n");
+    EXPECT_EQ(missing.out, "");
+    for (const char* wrong : {"game", "frobnicate"}) {
+        const RUN run = run_engine(wrong);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(run.out, "");
+        EXPECT_NE(run.err.find("usage: velmora-engine"), std::string::npos);
+    }
+    const RUN help = run_engine("--help");
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("usage: velmora-engine"), std::string::npos);
+    EXPECT_EQ(help.err, "");
+}
+
+TEST_F(ENGINE_COMMANDS, GameAndPgnReadAPipe) {
+    const std::string file = data_folder + "alice.txt";
+    const RUN from_file = run_engine("game " + file);
+    ASSERT_EQ(from_file.status, 0);
+    for (const char* name : {"-", "/dev/stdin"}) {
+        const RUN piped = run_engine(std::string("game ") + name, file);
+        EXPECT_EQ(piped.status, 0) << piped.err;
+        EXPECT_EQ(piped.out, from_file.out);
+        const RUN pgn = run_engine(std::string("pgn ") + name, file);
+        EXPECT_EQ(pgn.out, run_engine("pgn " + file).out);
+    }
+    SCRATCH_FOLDER folder;
+    const std::string bad_file = folder.file("bad.txt");
+    put_file_bytes(bad_file, "Nickname a\n");
+    const RUN bad = run_engine("game -", bad_file);
+    EXPECT_EQ(bad.status, 1);
+    EXPECT_EQ(bad.err, "stdin, Line: 1, missing options\n");
 }
 
 TEST_F(ENGINE_COMMANDS, PgnHasTheSevenTagsAndTheResult) {

@@ -1,5 +1,7 @@
 #include "game_command.h"
 
+#include <iostream>
+
 int run_with_saved_game(const std::vector<std::string>& args, const std::string& command,
                         const std::function<std::string(const CHESS_GAME_FILE&)>& render,
                         std::ostream& out, std::ostream& err) {
@@ -7,10 +9,17 @@ int run_with_saved_game(const std::vector<std::string>& args, const std::string&
         err << "usage: velmora-engine " << command << " FILE\n";
         return 2;
     }
-    CHESS_GAME_FILE file(args[0]);
-    file.read();
+    // "-" and pipes such as /dev/stdin are read as they come; the reader's own check turns
+    // anything else that is not a regular file away.
+    const bool from_stdin = args[0] == "-" || args[0] == "/dev/stdin";
+    CHESS_GAME_FILE file(from_stdin ? "stdin" : args[0]);
+    if (from_stdin) {
+        file.read(std::cin);
+    } else {
+        file.read();
+    }
     if (file.failed()) {
-        out << file.error_message() << "\n";
+        err << file.error_message() << "\n";
         return 1;
     }
     out << render(file);

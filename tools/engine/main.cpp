@@ -25,15 +25,24 @@ int run_uci() {
 
 } // namespace
 
+constexpr const char* usage =
+    "usage: velmora-engine [perft DEPTH [FEN] | bench | game FILE | pgn FILE]\n"
+    "  with no command: a UCI engine on standard input and output\n"
+    "  game, pgn: FILE may be - for standard input\n";
+
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty()) {
         return run_uci();
     }
+    if (args[0] == "--help" || args[0] == "-h") {
+        std::cout << usage;
+        return 0;
+    }
     if (args[0] == "bench" && args.size() == 1) {
         return run_bench_command(std::cout);
     }
-    if (!args.empty() && args[0] == "perft") {
+    if (args[0] == "perft") {
         return run_perft_command({args.begin() + 1, args.end()}, std::cout, std::cerr);
     }
     if (args[0] == "game") {
@@ -42,6 +51,6 @@ int main(int argc, char** argv) {
     if (args[0] == "pgn") {
         return run_pgn_command({args.begin() + 1, args.end()}, std::cout, std::cerr);
     }
-    std::cerr << "usage: velmora-engine [perft DEPTH [FEN] | bench | game FILE | pgn FILE]\n";
+    std::cerr << usage;
     return 2;
 }

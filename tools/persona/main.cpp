@@ -3,8 +3,8 @@
 //                                                was found; with --video, also require every
 //                                                clip range to lie within the video's frames
 //   velmora-persona seal FILE                    rewrite the magic number after an edit
-// Faults go to standard output as the one line the game would show; the exit code is 1 then,
-// 2 for a wrong command line.
+// Results go to standard output; a fault goes to standard error as the one line the game would
+// show, with exit code 1; a wrong command line prints the usage there, with exit code 2.
 #include "persona/velmora.h"
 #include "persona/velmora_seal.h"
 #include "video_check.h"
@@ -17,14 +17,14 @@ namespace {
 int check(const std::string& filename, const std::string& video) {
     const VELMORA velmora(filename);
     if (velmora.failed()) {
-        std::cout << velmora.error_message() << '\n';
+        std::cerr << velmora.error_message() << '\n';
         return 1;
     }
     int64_t frames = 0;
     if (!video.empty()) {
         const VELMORA_VIDEO_CHECK video_check(velmora.db(), filename, video);
         if (video_check.failed()) {
-            std::cout << video_check.error_message() << '\n';
+            std::cerr << video_check.error_message() << '\n';
             return 1;
         }
         frames = video_check.frame_count();
@@ -44,7 +44,7 @@ int check(const std::string& filename, const std::string& video) {
 int seal(const std::string& filename) {
     const VELMORA_SEAL sealed(filename);
     if (sealed.failed()) {
-        std::cout << sealed.error_message() << '\n';
+        std::cerr << sealed.error_message() << '\n';
         return 1;
     }
     std::cout << sealed.magic_number() << '\n';
@@ -53,8 +53,15 @@ int seal(const std::string& filename) {
 
 } // namespace
 
+constexpr const char* usage = "usage: velmora-persona check FILE [--video VIDEO]\n"
+                              "       velmora-persona seal FILE\n";
+
 int main(int argc, char** argv) {
-    const std::string command = argc >= 3 ? argv[1] : "";
+    const std::string command = argc >= 2 ? argv[1] : "";
+    if (command == "--help" || command == "-h") {
+        std::cout << usage;
+        return 0;
+    }
     if (command == "check" && argc == 3) {
         return check(argv[2], "");
     }
@@ -64,7 +71,6 @@ int main(int argc, char** argv) {
     if (command == "seal" && argc == 3) {
         return seal(argv[2]);
     }
-    std::cerr << "usage: velmora-persona check FILE [--video VIDEO]\n"
-                 "       velmora-persona seal FILE\n";
+    std::cerr << usage;
     return 2;
 }
