@@ -179,7 +179,7 @@ void CHESS_SEARCH::count_node() {
     if (node_count_ == limits_.node_limit) {
         throw ABORT{};
     }
-    if (node_count_ % clock_interval == 0) {
+    if (node_count_ % limits_.clock_interval == 0) {
         check_time();
     }
     if (node_count_ % pump_interval == 0) {

@@ -45,8 +45,6 @@ class CHESS_SEARCH {
     static constexpr int32_t window = 100000;
     static constexpr int32_t first_depth = 2;
     static constexpr int32_t quiescent_plies = 31;
-    // A fraction of a millisecond of search: a deadline is never overrun by more.
-    static constexpr int64_t clock_interval = 256;
     static constexpr int64_t pump_interval = 5000;
 
     using CLOCK = std::chrono::steady_clock;

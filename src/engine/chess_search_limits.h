@@ -21,6 +21,12 @@ struct CHESS_SEARCH_LIMITS {
     DURATION time_limit = unlimited;
     // The time limit waits until the first iteration has completed.
     bool first_iteration_completes = true;
+    // Nodes between two readings of the clock. The levels read it every 50,000 nodes and may
+    // overrun their deadline by that much; a budget that must not be overrun reads it every few
+    // hundred nodes, a fraction of a millisecond.
+    static constexpr int64_t level_clock_interval = 50000;
+    static constexpr int64_t fine_clock_interval = 256;
+    int64_t clock_interval = level_clock_interval;
     // No further iteration begins once this much time has passed.
     DURATION iteration_time = unlimited;
     // Ends the search when this many nodes have been visited (0: no limit).

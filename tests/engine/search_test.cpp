@@ -198,7 +198,7 @@ TEST(Search, ATimeOutKeepsTheLastCompletedIteration) {
     ASSERT_FALSE(engine.iterations.empty());
     ASSERT_TRUE(engine.item().has_value());
     EXPECT_EQ(*engine.item(), engine.iterations.back().line.front());
-    EXPECT_GE(engine.node_count(), CHESS_SEARCH::clock_interval);
+    EXPECT_GE(engine.node_count(), CHESS_SEARCH_LIMITS::level_clock_interval);
     EXPECT_EQ(engine.statistics().last_node_count, engine.node_count());
 }
 
@@ -211,7 +211,7 @@ TEST(Search, AStopBeforeTheFirstIterationStillAnswersALegalMove) {
     const CHESS_POSITION board = from_fen(kiwipete);
     engine.search(board, {});
     EXPECT_TRUE(engine.iterations.empty());
-    EXPECT_EQ(engine.node_count(), CHESS_SEARCH::clock_interval);
+    EXPECT_EQ(engine.node_count(), CHESS_SEARCH::pump_interval);
     ASSERT_TRUE(engine.item().has_value());
     const std::vector<CHESS_MOVE> legal = CHESS_GAME(board).legal_moves();
     EXPECT_NE(std::find(legal.begin(), legal.end(), *engine.item()), legal.end());
@@ -255,9 +255,10 @@ TEST(Search, NodeAndClockBudgetsEndTheFirstIteration) {
     limits.node_limit = 0;
     limits.time_limit = 5ms;
     limits.first_iteration_completes = false;
+    limits.clock_interval = CHESS_SEARCH_LIMITS::fine_clock_interval;
     late.set_limits(limits);
     late.search(board, {});
-    EXPECT_EQ(late.node_count(), CHESS_SEARCH::clock_interval);
+    EXPECT_EQ(late.node_count(), CHESS_SEARCH_LIMITS::fine_clock_interval);
     EXPECT_TRUE(late.iterations.empty());
     ASSERT_TRUE(late.item().has_value());
     EXPECT_NE(std::find(legal.begin(), legal.end(), *late.item()), legal.end());

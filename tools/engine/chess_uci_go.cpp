@@ -97,6 +97,7 @@ CHESS_SEARCH_LIMITS CHESS_UCI_GO::limits(const NEW_GAME_SKILL_LEVEL& level, bool
     limits.mate_moves = static_cast<int32_t>(mate_);
     limits.fifty_move_draw = false;
     limits.root_moves = search_moves_;
+    limits.clock_interval = CHESS_SEARCH_LIMITS::fine_clock_interval;
     if (movetime_ >= 0) {
         limits.time_limit = DURATION(movetime_);
         limits.first_iteration_completes = false;
