@@ -7,8 +7,7 @@ namespace {
 constexpr std::array<int32_t, 13> menu_layout = {1, 3, 2, 0, 5, 6, 4, 0, 7, 8, 0, 9, 10};
 } // namespace
 
-CHESS_GUI_CHAT_MENU::CHESS_GUI_CHAT_MENU(QWidget* parent, std::function<void(int32_t)> on_command)
-    : QMenu(parent) {
+CHESS_GUI_CHAT_MENU::CHESS_GUI_CHAT_MENU(QWidget* parent) : QMenu(parent) {
     setObjectName(QStringLiteral("chat_menu"));
     for (const int32_t id : menu_layout) {
         if (id == 0) {
@@ -18,11 +17,13 @@ CHESS_GUI_CHAT_MENU::CHESS_GUI_CHAT_MENU(QWidget* parent, std::function<void(int
         QAction* action = addAction(QString::fromLatin1(shortcut_text(id)));
         action->setData(id);
     }
-    connect(this, &QMenu::triggered, this, [on_command](QAction* action) {
-        if (action->data().isValid()) {
-            on_command(action->data().toInt());
-        }
-    });
+    connect(this, &QMenu::triggered, this, &CHESS_GUI_CHAT_MENU::report);
+}
+
+void CHESS_GUI_CHAT_MENU::report(const QAction* action) {
+    if (action->data().isValid()) {
+        emit command_chosen(action->data().toInt());
+    }
 }
 
 QAction* CHESS_GUI_CHAT_MENU::command_action(int32_t id) const {

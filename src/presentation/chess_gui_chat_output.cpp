@@ -1,7 +1,6 @@
 #include "presentation/chess_gui_chat_output.h"
 
 #include "presentation/chess_gui_text.h"
-#include "windows/chess_gui_window.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QMouseEvent>
@@ -15,8 +14,7 @@ const QColor character_colour(255, 0, 128);
 const QColor link_colour(0, 0, 255);
 } // namespace
 
-CHESS_GUI_CHAT_OUTPUT::CHESS_GUI_CHAT_OUTPUT(CHESS_GUI_WINDOW* window)
-    : QTextEdit(window), CHESS_GUI_CONTROL(window) {
+CHESS_GUI_CHAT_OUTPUT::CHESS_GUI_CHAT_OUTPUT(QWidget* parent) : QTextEdit(parent) {
     setReadOnly(true);
     setUndoRedoEnabled(false);
     setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -151,7 +149,7 @@ void CHESS_GUI_CHAT_OUTPUT::mouseReleaseEvent(QMouseEvent* event) {
     const std::optional<int32_t> position = character_at(event->position().toPoint());
     const auto released = position ? linkdb.find(*position) : std::nullopt;
     if (released && released->start_position == pressed.start_position) {
-        chess_window->on_link_click(pressed.link_data);
+        emit link_clicked(pressed.link_data);
     }
 }
 

@@ -1,22 +1,23 @@
 // The chat pane: a read-only rich-text area where the character's lines (pink) and the program's
 // notices (black) are appended, one sentence per line, with bold words and blue underlined links.
 // The pane keeps its own table of link ranges; a left click that presses and releases on the same
-// link reports that link to the window, and the pointer turns into a hand over links. The newest
-// line is always scrolled into view.
+// link reports that link through link_clicked, and the pointer turns into a hand over links. The
+// newest line is always scrolled into view.
 #pragma once
 
 #include "persona/chess_gui_chat_sentence.h"
 #include "presentation/chess_gui_chat_linkdb.h"
-#include "windows/chess_gui_control.h"
 
 #include <QTextCharFormat>
 #include <QTextEdit>
 #include <cstdint>
 #include <optional>
 
-class CHESS_GUI_CHAT_OUTPUT : public QTextEdit, public CHESS_GUI_CONTROL {
+class CHESS_GUI_CHAT_OUTPUT : public QTextEdit {
+    Q_OBJECT
+
   public:
-    explicit CHESS_GUI_CHAT_OUTPUT(CHESS_GUI_WINDOW* window);
+    explicit CHESS_GUI_CHAT_OUTPUT(QWidget* parent);
 
     void add_sentence(const CHESS_GUI_CHAT_SENTENCE& sentence);
     void new_line();
@@ -26,6 +27,10 @@ class CHESS_GUI_CHAT_OUTPUT : public QTextEdit, public CHESS_GUI_CONTROL {
     std::optional<CHESS_LINK_DATA> link_at(QPoint viewport_point) const;
     // Where on the viewport the character at position lies (its centre), for tests and tools.
     QPoint character_point(int32_t position) const;
+
+  signals:
+    // The user clicked a link: pressed and released the left button on the same link.
+    void link_clicked(const CHESS_LINK_DATA& link);
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;

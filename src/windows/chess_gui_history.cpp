@@ -1,7 +1,5 @@
 #include "windows/chess_gui_history.h"
 
-#include "windows/chess_gui_window.h"
-
 #include <QHeaderView>
 
 namespace {
@@ -9,8 +7,7 @@ const QColor list_background(60, 60, 60);
 const QColor list_text(255, 255, 255);
 } // namespace
 
-CHESS_GUI_HISTORY::CHESS_GUI_HISTORY(CHESS_GUI_WINDOW* window)
-    : QTreeWidget(window), CHESS_GUI_CONTROL(window) {
+CHESS_GUI_HISTORY::CHESS_GUI_HISTORY(QWidget* parent) : QTreeWidget(parent) {
     setColumnCount(column_count);
     setHeaderLabels({QString(), QStringLiteral("White"), QStringLiteral("Black")});
     setColumnWidth(0, 26);

@@ -5,17 +5,15 @@
 // its cell changes, so no text is ever lost under a mark.
 #pragma once
 
-#include "windows/chess_gui_control.h"
-
 #include <QString>
 #include <QTreeWidget>
 #include <cstdint>
 
-class CHESS_GUI_HISTORY : public QTreeWidget, public CHESS_GUI_CONTROL {
+class CHESS_GUI_HISTORY : public QTreeWidget {
   public:
     static constexpr int32_t column_count = 3;
 
-    explicit CHESS_GUI_HISTORY(CHESS_GUI_WINDOW* window);
+    explicit CHESS_GUI_HISTORY(QWidget* parent);
 
     void clear_history();
     void add_history_move(const QString& text);

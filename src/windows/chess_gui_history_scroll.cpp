@@ -1,16 +1,14 @@
 #include "windows/chess_gui_history_scroll.h"
 
-#include "windows/chess_gui_window.h"
-
 #include <algorithm>
 
-CHESS_GUI_HISTORY_SCROLL::CHESS_GUI_HISTORY_SCROLL(CHESS_GUI_WINDOW* window)
-    : QScrollBar(Qt::Horizontal, window), CHESS_GUI_CONTROL(window) {
+CHESS_GUI_HISTORY_SCROLL::CHESS_GUI_HISTORY_SCROLL(QWidget* parent)
+    : QScrollBar(Qt::Horizontal, parent) {
     setFocusPolicy(Qt::NoFocus);
     setSingleStep(1);
     setPageStep(1);
     setRange(0, 0);
-    connect(this, &QAbstractSlider::actionTriggered, this, [this](int action) { report(action); });
+    connect(this, &QAbstractSlider::actionTriggered, this, &CHESS_GUI_HISTORY_SCROLL::report);
 }
 
 void CHESS_GUI_HISTORY_SCROLL::set_history_plies(int32_t plies) {
@@ -25,5 +23,5 @@ void CHESS_GUI_HISTORY_SCROLL::report(int action) {
     if (action == QAbstractSlider::SliderNoAction) {
         return;
     }
-    chess_window->on_history_select(std::clamp<int32_t>(sliderPosition(), 0, num_plies_));
+    emit history_selected(std::clamp<int32_t>(sliderPosition(), 0, num_plies_));
 }

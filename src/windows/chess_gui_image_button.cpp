@@ -1,16 +1,14 @@
 #include "windows/chess_gui_image_button.h"
 
 #include "windows/chess_gui_resources.h"
-#include "windows/chess_gui_window.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 #include <qdrawutil.h>
 
-CHESS_GUI_IMAGE_BUTTON::CHESS_GUI_IMAGE_BUTTON(CHESS_GUI_WINDOW* window, QPoint position,
+CHESS_GUI_IMAGE_BUTTON::CHESS_GUI_IMAGE_BUTTON(QWidget* parent, QPoint position,
                                                int32_t on_bitmap_id, int32_t off_bitmap_id)
-    : QWidget(window), CHESS_GUI_CONTROL(window),
-      on_bitmap(CHESS_GUI_RESOURCES::pixmap(on_bitmap_id)),
+    : QWidget(parent), on_bitmap(CHESS_GUI_RESOURCES::pixmap(on_bitmap_id)),
       off_bitmap(CHESS_GUI_RESOURCES::pixmap(off_bitmap_id, on_bitmap.size())) {
     setGeometry(QRect(position, on_bitmap.size()));
     setFocusPolicy(Qt::ClickFocus);
@@ -38,7 +36,7 @@ void CHESS_GUI_IMAGE_BUTTON::mousePressEvent(QMouseEvent* event) {
     }
     is_on_ = !is_on_;
     repaint();
-    chess_window->on_button_switch(this, is_on_);
+    emit switched(this, is_on_);
 }
 
 void CHESS_GUI_IMAGE_BUTTON::enterEvent(QEnterEvent*) {

@@ -1,23 +1,27 @@
 // A picture that switches between an "on" and an "off" image: the board-rotation and webcam
 // buttons, the command-menu icon and the two turn arrows (which are disabled, so they only show).
-// A press of the left button toggles it and tells the window the new state; switching it from
-// code changes only the picture and never calls back. The button is as large as its "on" image.
+// A press of the left button toggles it and reports the new state through switched; switching it
+// from code changes only the picture and never reports. The button is as large as its "on" image.
 #pragma once
-
-#include "windows/chess_gui_control.h"
 
 #include <QPixmap>
 #include <QWidget>
 #include <cstdint>
 
-class CHESS_GUI_IMAGE_BUTTON : public QWidget, public CHESS_GUI_CONTROL {
+class CHESS_GUI_IMAGE_BUTTON : public QWidget {
+    Q_OBJECT
+
   public:
-    CHESS_GUI_IMAGE_BUTTON(CHESS_GUI_WINDOW* window, QPoint position, int32_t on_bitmap_id,
+    CHESS_GUI_IMAGE_BUTTON(QWidget* parent, QPoint position, int32_t on_bitmap_id,
                            int32_t off_bitmap_id);
 
     bool is_on() const { return is_on_; }
     // Shows the on or off picture; no callback.
     void set_on(bool on);
+
+  signals:
+    // The user pressed the button, which is now on or off.
+    void switched(CHESS_GUI_IMAGE_BUTTON* button, bool is_on);
 
   protected:
     void paintEvent(QPaintEvent* event) override;

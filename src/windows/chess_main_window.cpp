@@ -57,7 +57,7 @@ constexpr int32_t menu_icon = 203;
 } // namespace bitmaps
 
 CHESS_MAIN_WINDOW::CHESS_MAIN_WINDOW(const CHESS_SETTINGS_STORE& settings)
-    : CHESS_GUI_WINDOW(nullptr), settings_(settings) {
+    : QWidget(nullptr), settings_(settings) {
     setObjectName(QStringLiteral("main_window"));
     setWindowTitle(QStringLiteral("Velmora Chess"));
     setWindowIcon(QIcon(CHESS_GUI_RESOURCES::pixmap(bitmaps::icon, QSize(64, 64))));
@@ -76,7 +76,7 @@ CHESS_MAIN_WINDOW::CHESS_MAIN_WINDOW(const CHESS_SETTINGS_STORE& settings)
     new_game_dialog = new NEW_GAME_DIALOG(this);
     debug_dialog = new DEBUG_DIALOG(this, VELMORA_DEBUG_EVENTS::labels());
     timer_.setInterval(timer_period_ms);
-    connect(&timer_, &QTimer::timeout, this, [this] { tick(); });
+    connect(&timer_, &QTimer::timeout, this, &CHESS_MAIN_WINDOW::tick);
 }
 
 CHESS_MAIN_WINDOW::~CHESS_MAIN_WINDOW() {
@@ -106,8 +106,7 @@ void CHESS_MAIN_WINDOW::create_texts() {
 void CHESS_MAIN_WINDOW::create_board_controls() {
     using namespace geometry;
     chess_ctrl = new CHESS_GUI_BOARD(this, QPoint(left, top));
-    connect(chess_ctrl, &CHESS_GUI_BOARD::move_completed, this,
-            [this](int from, int to, int promotion) { on_board_move(from, to, promotion); });
+    connect(chess_ctrl, &CHESS_GUI_BOARD::move_completed, this, &CHESS_MAIN_WINDOW::on_board_move);
     hist_list = new CHESS_GUI_HISTORY(this);
     hist_list->setObjectName(QStringLiteral("hist_list"));
     hist_list->setGeometry(panel_left, history_top, 182, history_height);
@@ -115,9 +114,13 @@ void CHESS_MAIN_WINDOW::create_board_controls() {
     hist_scroll->setObjectName(QStringLiteral("hist_scroll"));
     hist_scroll->setGeometry(panel_left, history_top + history_height + 4, right - panel_left + 1,
                              scroll_height);
+    connect(hist_scroll, &CHESS_GUI_HISTORY_SCROLL::history_selected, this,
+            &CHESS_MAIN_WINDOW::on_history_select);
     rotate_switch = new CHESS_GUI_IMAGE_BUTTON(this, QPoint(board_right + 8, history_centre - 21),
                                                bitmaps::rotate_on, bitmaps::rotate_off);
     rotate_switch->setObjectName(QStringLiteral("rotate_switch"));
+    connect(rotate_switch, &CHESS_GUI_IMAGE_BUTTON::switched, this,
+            &CHESS_MAIN_WINDOW::on_button_switch);
     upper_arrow = new CHESS_GUI_IMAGE_BUTTON(this, QPoint(arrow_left, top + 12), bitmaps::arrow_on,
                                              bitmaps::arrow_off);
     upper_arrow->setObjectName(QStringLiteral("upper_arrow"));
@@ -135,18 +138,26 @@ void CHESS_MAIN_WINDOW::create_chat_controls() {
     chat_output = new CHESS_GUI_CHAT_OUTPUT(this);
     chat_output->setObjectName(QStringLiteral("chat_output"));
     chat_output->setGeometry(left, chat_top, board_right - left + 1, chat_height);
+    connect(chat_output, &CHESS_GUI_CHAT_OUTPUT::link_clicked, this,
+            &CHESS_MAIN_WINDOW::on_link_click);
     chat_video = new CHESS_GUI_VIDEO(this);
     chat_video->setObjectName(QStringLiteral("chat_video"));
     chat_video->move(right - 176, chat_top);
     chat_video->set_caption(QString());
-    connect(chat_video, &CHESS_GUI_VIDEO::clip_ended, this, [this] { on_clip_end(); });
+    connect(chat_video, &CHESS_GUI_VIDEO::clip_ended, this, &CHESS_MAIN_WINDOW::on_clip_end);
     chat_video_switch = new CHESS_GUI_IMAGE_BUTTON(this, QPoint(right - 29, chat_top - 24),
                                                    bitmaps::webcam_on, bitmaps::webcam_off);
     chat_video_switch->setObjectName(QStringLiteral("chat_video_switch"));
+    connect(chat_video_switch, &CHESS_GUI_IMAGE_BUTTON::switched, this,
+            &CHESS_MAIN_WINDOW::on_button_switch);
     chat_icon = new CHESS_GUI_IMAGE_BUTTON(this, QPoint(board_right + 9, chat_top + 145 / 2 - 51),
                                            bitmaps::menu_icon, bitmaps::menu_icon);
     chat_icon->setObjectName(QStringLiteral("chat_icon"));
-    chat_menu = new CHESS_GUI_CHAT_MENU(this, [this](int32_t id) { on_menu_command(id); });
+    connect(chat_icon, &CHESS_GUI_IMAGE_BUTTON::switched, this,
+            &CHESS_MAIN_WINDOW::on_button_switch);
+    chat_menu = new CHESS_GUI_CHAT_MENU(this);
+    connect(chat_menu, &CHESS_GUI_CHAT_MENU::command_chosen, this,
+            &CHESS_MAIN_WINDOW::on_menu_command);
 }
 
 void CHESS_MAIN_WINDOW::add_tooltips() {
@@ -451,7 +462,7 @@ void CHESS_MAIN_WINDOW::mouseMoveEvent(QMouseEvent* event) {
     if (isActiveWindow() && !hasFocus() && !QApplication::focusWidget()) {
         setFocus(Qt::MouseFocusReason);
     }
-    CHESS_GUI_WINDOW::mouseMoveEvent(event);
+    QWidget::mouseMoveEvent(event);
 }
 
 // Coming back to the window while the computer thinks shows the wait cursor again.
@@ -463,5 +474,5 @@ void CHESS_MAIN_WINDOW::changeEvent(QEvent* event) {
             QApplication::setOverrideCursor(Qt::WaitCursor);
         }
     }
-    CHESS_GUI_WINDOW::changeEvent(event);
+    QWidget::changeEvent(event);
 }

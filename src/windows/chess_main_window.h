@@ -1,7 +1,8 @@
 // The game's one top-level window. It lays out and owns every control (board, names, statuses,
 // turn arrows, rotation button, move history with its scroll bar, chat pane, webcam, webcam
 // button, command-menu icon and menu, dialogs), carries out every operation the application
-// manager asks of the user interface, and forwards what the player does to the manager. Its
+// manager asks of the user interface, and forwards what the player does to the manager: each
+// control reports through its own signal, connected to one of the on_ handlers below. Its
 // one-second timer drives the computer's turn and the character's pacing.
 //
 // Creation has two phases: the constructor builds the controls; start() makes the manager and runs
@@ -14,9 +15,11 @@
 #include "app/chess_application_user_interface.h"
 #include "app/chess_shortcut_constants.h"
 #include "board_view/chess_gui_board_info.h"
-#include "windows/chess_gui_window.h"
+#include "persona/chess_link_data.h"
+#include "rules/chess_constants.h"
 
 #include <QTimer>
+#include <QWidget>
 #include <cstdint>
 #include <memory>
 
@@ -36,8 +39,11 @@ class NICKNAME_DIALOG;
 class NEW_GAME_DIALOG;
 class DEBUG_DIALOG;
 
-class CHESS_MAIN_WINDOW : public CHESS_GUI_WINDOW,
+class CHESS_MAIN_WINDOW : public QWidget,
                           public CHESS_APPLICATION_USER_INTERFACE,
+                          public CHESS_GENERAL_CONSTANTS,
+                          public CHESS_SQUARE_CONSTANTS,
+                          public CHESS_PIECE_CONSTANTS,
                           public CHESS_APP_STATE_CONSTANTS,
                           public CHESS_SHORTCUT_CONSTANTS {
   public:
@@ -59,17 +65,21 @@ class CHESS_MAIN_WINDOW : public CHESS_GUI_WINDOW,
     const QTimer& timer() const { return timer_; }
     const CHESS_GUI_BOARD_INFO& board_info() const { return board_info_; }
 
+    // What the controls report. Every handler ignores calls while there is no working manager.
+    // The board control completed a move; promotion is the chosen piece code, 0 for none.
+    void on_board_move(int32_t from, int32_t to, int32_t promotion);
+    // The history scroll bar selected the position after ply plies.
+    void on_history_select(int32_t ply);
+    // An image button was pressed and is now on or off.
+    void on_button_switch(CHESS_GUI_IMAGE_BUTTON* button, bool is_on);
+    // A link in the chat pane was clicked.
+    void on_link_click(const CHESS_LINK_DATA& link);
+    // The webcam finished its clip.
+    void on_clip_end();
     // A command of the chat menu (1..10); others are ignored.
     void on_menu_command(int32_t id);
     // The timer's tick.
     void tick();
-
-    // CHESS_GUI_WINDOW
-    void on_board_move(int32_t from, int32_t to, int32_t promotion) override;
-    void on_history_select(int32_t ply) override;
-    void on_button_switch(CHESS_GUI_IMAGE_BUTTON* button, bool is_on) override;
-    void on_link_click(const CHESS_LINK_DATA& link) override;
-    void on_clip_end() override;
 
     // CHESS_APPLICATION_USER_INTERFACE
     void add_sentence(const CHESS_GUI_CHAT_SENTENCE& sentence) override;

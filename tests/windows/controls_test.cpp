@@ -78,6 +78,7 @@ TEST(History, MarkingMovesTheMarkAndNeverLosesACellsText) {
 TEST(HistoryScroll, ReportsTheUsersActionsOnlyWithinTheRange) {
     RECORDING_WINDOW window;
     CHESS_GUI_HISTORY_SCROLL scroll(&window);
+    window.watch(scroll);
     scroll.resize(179, 15);
     scroll.set_history_plies(4);
     EXPECT_EQ(scroll.value(), 4);
@@ -101,6 +102,7 @@ TEST(HistoryScroll, ReportsTheUsersActionsOnlyWithinTheRange) {
 TEST(ImageButton, APressTogglesAndReportsSwitchingFromCodeOnlyRepaints) {
     RECORDING_WINDOW window;
     CHESS_GUI_IMAGE_BUTTON button(&window, QPoint(10, 10), 187, 188);
+    window.watch(button);
     EXPECT_TRUE(button.is_on());
     EXPECT_EQ(button.size(), QPixmap(QStringLiteral(":/187.png")).size());
 
@@ -154,6 +156,7 @@ class CHAT : public testing::Test {
     void SetUp() override {
         window.resize(450, 160);
         chat.setGeometry(10, 10, 430, 145);
+        window.watch(chat);
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     }
@@ -244,7 +247,9 @@ TEST_F(CHAT, TheNewestLineStaysInViewAndOldLinksKeepTheirRanges) {
 
 TEST(ChatMenu, ItemsInOrderWithSeparatorsGreyedByIdentifier) {
     std::vector<int32_t> chosen;
-    CHESS_GUI_CHAT_MENU menu(nullptr, [&chosen](int32_t id) { chosen.push_back(id); });
+    CHESS_GUI_CHAT_MENU menu(nullptr);
+    QObject::connect(&menu, &CHESS_GUI_CHAT_MENU::command_chosen,
+                     [&chosen](int32_t id) { chosen.push_back(id); });
     QStringList texts;
     for (const QAction* action : menu.actions()) {
         texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
