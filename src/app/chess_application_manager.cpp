@@ -370,10 +370,24 @@ void CHESS_APPLICATION_MANAGER::new_game() {
 // ---------------------------------------------------------------------------------------------
 // Moves
 
-void CHESS_APPLICATION_MANAGER::player_move(const CHESS_MOVE& move, bool animate) {
-    if (!accepting() || state_ != state_player_turn || searching() || !is_legal(move)) {
+void CHESS_APPLICATION_MANAGER::player_move(int32_t from, int32_t to, int32_t promotion) {
+    if (!accepting()) {
         return;
     }
+    const std::optional<CHESS_MOVE> move =
+        is_players_turn() ? game_.find_legal_move(from, to, promotion) : std::nullopt;
+    if (!move) {
+        refresh_board(); // the dropped piece goes back where the game has it
+        return;
+    }
+    play_player_move(*move, false);
+}
+
+bool CHESS_APPLICATION_MANAGER::is_players_turn() const {
+    return state_ == state_player_turn && !searching();
+}
+
+void CHESS_APPLICATION_MANAGER::play_player_move(const CHESS_MOVE& move, bool animate) {
     leave_browsing();
     const int32_t captured = play(move);
     if (animate) {
@@ -892,10 +906,12 @@ void CHESS_APPLICATION_MANAGER::follow_link(const CHESS_LINK_DATA& link) {
 void CHESS_APPLICATION_MANAGER::follow_hint_link(const std::string& url) {
     if (state_ == state_no_game || state_ == state_game_over) {
         system_message("[No game in progress]");
-    } else if (last_hint_string_ && *last_hint_string_ == url && last_hint_ &&
-               state_ == state_player_turn && !searching()) {
+    } else if (last_hint_string_ && *last_hint_string_ == url && last_hint_ && is_players_turn()) {
         leave_browsing();
-        player_move(*last_hint_, true);
+        // A hint from an earlier turn may no longer be legal; then it is not played.
+        if (is_legal(*last_hint_)) {
+            play_player_move(*last_hint_, true);
+        }
     } else {
         system_message("[Hint " + url + " expired]");
     }

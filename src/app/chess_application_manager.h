@@ -55,8 +55,10 @@ class CHESS_APPLICATION_MANAGER : public CHESS_APP_STATE_CONSTANTS,
     void about();
     void help();
 
-    // A move the board control reports (animate false), or a played hint (animate true).
-    void player_move(const CHESS_MOVE& move, bool animate);
+    // The player dropped a piece: from, to and the promotion piece code (0 for none). A drop that
+    // is no legal move here, or comes when it is not the player's turn, is refused and the board
+    // shows the game's position again.
+    void player_move(int32_t from, int32_t to, int32_t promotion);
     void follow_link(const CHESS_LINK_DATA& link);
     void flip_board();
     void webcam_on();
@@ -75,7 +77,7 @@ class CHESS_APPLICATION_MANAGER : public CHESS_APP_STATE_CONSTANTS,
     bool searching() const;
     bool cam_on() const;
     int32_t current_ply() const;
-    // The game, for the window to find a legal move for a board drop.
+    // The game in play.
     const CHESS_GAME& game() const;
 
   private:
@@ -105,6 +107,9 @@ class CHESS_APPLICATION_MANAGER : public CHESS_APP_STATE_CONSTANTS,
     void end_thinking();
     void computer_move();
     void hint_ready();
+    bool is_players_turn() const;
+    // Plays the player's legal move (animated for a played hint) and goes on to the computer.
+    void play_player_move(const CHESS_MOVE& move, bool animate);
     bool is_legal(const CHESS_MOVE& move) const;
     std::optional<CHESS_MOVE> legal_or_first(const std::optional<CHESS_MOVE>& move) const;
     // Plays move for the side to move; answers the kind it captured (0 for none).

@@ -207,18 +207,9 @@ void CHESS_MAIN_WINDOW::on_menu_command(int32_t id) {
 // Callbacks -----------------------------------------------------------------------------------
 
 void CHESS_MAIN_WINDOW::on_board_move(int32_t from, int32_t to, int32_t promotion) {
-    if (!ready()) {
-        return;
+    if (ready()) {
+        mgr->player_move(from, to, promotion);
     }
-    std::optional<CHESS_MOVE> move;
-    if (mgr->state() == state_player_turn && !mgr->searching()) {
-        move = mgr->game().find_legal_move(from, to, promotion);
-    }
-    if (!move) {
-        update_board(board_info_); // the piece goes back where the game has it
-        return;
-    }
-    mgr->player_move(*move, false);
 }
 
 void CHESS_MAIN_WINDOW::on_history_select(int32_t ply) {
@@ -336,7 +327,6 @@ void CHESS_MAIN_WINDOW::set_history_plies(int32_t plies) {
 }
 
 void CHESS_MAIN_WINDOW::update_board(const CHESS_GUI_BOARD_INFO& board_info) {
-    board_info_ = board_info;
     chess_ctrl->set_board_info(board_info);
 }
 

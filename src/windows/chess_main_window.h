@@ -63,7 +63,6 @@ class CHESS_MAIN_WINDOW : public QWidget,
     bool thinking() const { return thinking_; }
     int32_t bottom_side() const { return bottom_side_; }
     const QTimer& timer() const { return timer_; }
-    const CHESS_GUI_BOARD_INFO& board_info() const { return board_info_; }
 
     // What the controls report. Every handler ignores calls while there is no working manager.
     // The board control completed a move; promotion is the chosen piece code, 0 for none.
@@ -158,7 +157,6 @@ class CHESS_MAIN_WINDOW : public QWidget,
     CHESS_SAVE_DIALOG* save_dialog = nullptr;
     CHESS_LOAD_DIALOG* load_dialog = nullptr;
     QTimer timer_;
-    CHESS_GUI_BOARD_INFO board_info_;
     bool failed_to_initialize_ = false;
     bool thinking_ = false;
     bool closed_ = false;

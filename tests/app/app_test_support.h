@@ -125,7 +125,7 @@ class APP_TEST : public testing::Test {
     void play(const std::string& text) {
         for (const CHESS_MOVE& m : manager->game().legal_moves()) {
             if (m.uci_text() == text) {
-                manager->player_move(m, false);
+                manager->player_move(m.src, m.dst, m.promoted_piece());
                 return;
             }
         }

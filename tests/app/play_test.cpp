@@ -108,6 +108,32 @@ TEST_F(Play, NewGameAsWhite) {
     EXPECT_EQ(said[0], "player_moves text.");
 }
 
+// The manager resolves the board's drop: a drop that is no legal move, or one made out of turn,
+// is refused and the board shows the game's position again.
+TEST_F(Play, TheManagerResolvesADropAndRefusesTheRest) {
+    using Q = CHESS_SQUARE_CONSTANTS;
+    const int32_t e2 = Q::square(5, 2), e4 = Q::square(5, 4), e5 = Q::square(5, 5);
+    const int32_t e7 = Q::square(5, 7);
+    new_game(level1(1));
+    ui.board.reset();
+    manager->player_move(e2, e5, 0);
+    EXPECT_EQ(manager->game().move_count(), 0);
+    EXPECT_EQ(manager->state(), A::state_player_turn);
+    ASSERT_TRUE(ui.board.has_value()) << "the refused drop's piece goes back";
+    EXPECT_EQ(ui.board->item(e2), CHESS_PIECE_CONSTANTS::white_pawn);
+    EXPECT_TRUE(ui.history.empty());
+
+    manager->player_move(e2, e4, CHESS_PIECE_CONSTANTS::white_queen); // no promotion: piece ignored
+    EXPECT_EQ(manager->game().move_count(), 1);
+    EXPECT_EQ(ui.history, std::vector<std::string>{"e2-e4"});
+    ASSERT_EQ(manager->state(), A::state_thinking);
+
+    ui.board.reset();
+    manager->player_move(e7, e5, 0); // the computer's turn: refused
+    EXPECT_EQ(manager->game().move_count(), 1);
+    EXPECT_TRUE(ui.board.has_value());
+}
+
 // The computer opens as White: its search runs inside the New Game command and the first tick
 // plays its move. Undo waits until more than two plies exist.
 TEST_F(Play, NewGameAsBlack) {
@@ -128,7 +154,7 @@ TEST_F(Play, NewGameAsBlack) {
     EXPECT_EQ(manager->game().move_count(), 1);
 
     const CHESS_MOVE black = manager->game().legal_moves().front();
-    manager->player_move(black, false);
+    manager->player_move(black.src, black.dst, black.promoted_piece());
     computer_answers();
     EXPECT_EQ(manager->game().move_count(), 3);
     EXPECT_TRUE(ui.enabled(S::shortcut_undo));
@@ -143,7 +169,8 @@ TEST_F(Play, NewGameAsBlack) {
 TEST_F(Play, FullGameToAMateFoundByTheEngine) {
     new_game(level1(1));
     for (int moves = 0; moves < 60 && manager->state() == A::state_player_turn; ++moves) {
-        manager->player_move(careless_move(manager->game()), false);
+        const CHESS_MOVE careless = careless_move(manager->game());
+        manager->player_move(careless.src, careless.dst, careless.promoted_piece());
         computer_answers();
     }
     ASSERT_EQ(manager->state(), A::state_game_over) << testing::PrintToString(ui.history);

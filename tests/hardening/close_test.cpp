@@ -31,7 +31,8 @@ class CloseAnywhere : public APP_TEST {
         manager->follow_link(CHESS_LINK_DATA(std::string("RESIGN_GAME"), "Yes"));
         const std::vector<CHESS_MOVE> legal = manager->game().legal_moves();
         if (!legal.empty()) {
-            manager->player_move(legal.front(), false);
+            manager->player_move(legal.front().src, legal.front().dst,
+                                 legal.front().promoted_piece());
         }
         manager->history_select(0);
         manager->clip_end();

@@ -20,7 +20,8 @@ class LongSession : public APP_TEST {
         const std::vector<CHESS_MOVE> legal = manager->game().legal_moves();
         ASSERT_FALSE(legal.empty());
         std::uniform_int_distribution<std::size_t> pick(0, legal.size() - 1);
-        manager->player_move(legal[pick(random)], false);
+        const CHESS_MOVE& chosen = legal[pick(random)];
+        manager->player_move(chosen.src, chosen.dst, chosen.promoted_piece());
         manager->clip_end();
         computer_answers();
         manager->clip_end();

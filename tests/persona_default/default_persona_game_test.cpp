@@ -77,7 +77,8 @@ TEST_F(DefaultPersonaGame, EveryReactionHasAClipAndTheMovesSpeakInCleanText) {
          ply += 2) {
         const auto legal = manager.game().legal_moves();
         const size_t spoken = ui.velmora_lines().size();
-        manager.player_move(legal[(ply * 7 + 3) % legal.size()], false);
+        const CHESS_MOVE& chosen = legal[(ply * 7 + 3) % legal.size()];
+        manager.player_move(chosen.src, chosen.dst, chosen.promoted_piece());
         for (int tick = 0; tick < 3 && manager.state() == CHESS_APP_STATE_CONSTANTS::state_thinking;
              ++tick) {
             manager.tick();

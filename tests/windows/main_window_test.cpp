@@ -1,6 +1,7 @@
 // The main window with the real manager: start-up and its failures, the timer's computer reply,
 // menus greyed while thinking, links, history browsing, nickname, flipping, the webcam's pacing,
 // autosave on close and closing during a search.
+#include "board_view/chess_gui_board.h"
 #include "main_window_fixture.h"
 #include "presentation/chess_gui_chat_menu.h"
 #include "presentation/chess_gui_chat_output.h"
@@ -122,12 +123,13 @@ TEST_F(MainWindow, HistoryBrowsingWithTheScrollBarMarksTheNextMove) {
     EXPECT_EQ(manager().current_ply(), 0);
     EXPECT_EQ(w.hist_list->ply_text(0), QStringLiteral("> e2-e4"));
     EXPECT_FALSE(w.hist_list->ply_text(3).startsWith(QStringLiteral("> ")));
-    EXPECT_EQ(w.board_info().item(e2), 1) << "the start position is shown";
-    EXPECT_FALSE(w.board_info().can_move_from(e2)) << "a past position is not played on";
+    EXPECT_EQ(w.chess_ctrl->board_info().item(e2), 1) << "the start position is shown";
+    EXPECT_FALSE(w.chess_ctrl->board_info().can_move_from(e2))
+        << "a past position is not played on";
     w.hist_scroll->triggerAction(QAbstractSlider::SliderToMaximum);
     EXPECT_EQ(manager().current_ply(), 4);
     EXPECT_FALSE(w.hist_list->has_mark());
-    EXPECT_EQ(w.board_info().item(e4), 1);
+    EXPECT_EQ(w.chess_ctrl->board_info().item(e4), 1);
 }
 
 TEST_F(MainWindow, AClickedChatLinkReachesTheManager) {
