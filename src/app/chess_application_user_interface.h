@@ -3,7 +3,7 @@
 // desktop implements them with widgets, tests with a recording of every call.
 #pragma once
 
-#include "board_view/chess_gui_board_info.h"
+#include "board_model/chess_gui_board_info.h"
 #include "engine/chess_game_options.h"
 #include "persona/chess_gui_chat_sentence.h"
 

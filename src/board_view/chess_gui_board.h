@@ -10,10 +10,10 @@
 // Changing the info, the orientation or the input state ends a drag or a prompt in progress.
 #pragma once
 
-#include "board_view/chess_gui_board_info.h"
+#include "board_model/chess_gui_board_info.h"
+#include "board_model/chess_gui_transform.h"
 #include "board_view/chess_gui_device.h"
 #include "board_view/chess_gui_sprite_manager.h"
-#include "board_view/chess_gui_transform.h"
 
 #include <QWidget>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #include "presentation/chess_gui_chat_output.h"
 
-#include "presentation/chess_gui_text.h"
+#include "desktop/chess_gui_text.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QMouseEvent>

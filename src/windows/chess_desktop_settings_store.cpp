@@ -1,6 +1,6 @@
 #include "windows/chess_desktop_settings_store.h"
 
-#include "presentation/chess_gui_text.h"
+#include "desktop/chess_gui_text.h"
 
 #include <QDir>
 #include <QFileInfo>

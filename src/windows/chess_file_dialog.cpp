@@ -1,6 +1,6 @@
 #include "windows/chess_file_dialog.h"
 
-#include "presentation/chess_gui_text.h"
+#include "desktop/chess_gui_text.h"
 #include "windows/chess_gui_modal.h"
 
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #include "windows/chess_gui_image_button.h"
 
-#include "windows/chess_gui_resources.h"
+#include "desktop/chess_gui_resources.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -14,7 +14,7 @@
 #include "app/chess_app_state_constants.h"
 #include "app/chess_application_user_interface.h"
 #include "app/chess_shortcut_constants.h"
-#include "board_view/chess_gui_board_info.h"
+#include "board_model/chess_gui_board_info.h"
 #include "persona/chess_link_data.h"
 #include "rules/chess_constants.h"
 

@@ -1,10 +1,10 @@
 #include "windows/new_game_dialog.h"
 
+#include "desktop/chess_gui_resources.h"
+#include "desktop/chess_gui_text.h"
 #include "engine/new_game_skill_level.h"
-#include "presentation/chess_gui_text.h"
 #include "windows/chess_gui_dialog_units.h"
 #include "windows/chess_gui_modal.h"
-#include "windows/chess_gui_resources.h"
 
 #include <QGroupBox>
 #include <QLabel>

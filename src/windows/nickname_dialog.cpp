@@ -1,6 +1,6 @@
 #include "windows/nickname_dialog.h"
 
-#include "presentation/chess_gui_text.h"
+#include "desktop/chess_gui_text.h"
 #include "windows/chess_gui_dialog_units.h"
 #include "windows/chess_gui_modal.h"
 

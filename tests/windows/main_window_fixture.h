@@ -5,7 +5,7 @@
 #pragma once
 
 #include "app/chess_application_manager.h"
-#include "presentation/chess_gui_text.h"
+#include "desktop/chess_gui_text.h"
 #include "test_video.h"
 #include "windows/chess_gui_modal.h"
 #include "windows/chess_main_window.h"

@@ -1,4 +1,4 @@
-#include "windows/chess_gui_resources.h"
+#include "desktop/chess_gui_resources.h"
 
 #include <QColor>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "board_view/chess_gui_transform.h"
+#include "board_model/chess_gui_transform.h"
 
 #include <algorithm>
 

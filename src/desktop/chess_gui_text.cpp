@@ -1,4 +1,4 @@
-#include "presentation/chess_gui_text.h"
+#include "desktop/chess_gui_text.h"
 
 #include <QStringDecoder>
 

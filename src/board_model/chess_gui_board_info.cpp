@@ -1,4 +1,4 @@
-#include "board_view/chess_gui_board_info.h"
+#include "board_model/chess_gui_board_info.h"
 
 CHESS_GUI_BOARD_INFO::CHESS_GUI_BOARD_INFO(const CHESS_GAME& game, int32_t ply) {
     for (int32_t s = 1; s <= 64; ++s) {
