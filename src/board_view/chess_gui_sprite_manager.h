@@ -2,7 +2,7 @@
 // (one PNG per resource number): the pieces and the small captured pieces by piece code, both
 // boards, the two plain square tiles, the captured-pieces strip, and a piece of the frame whose
 // size is the frame's width. The set is complete when every piece and all five single pictures
-// are loaded; a missing picture is a fault of the build and stops the program at start-up.
+// are loaded; a picture missing from the build stops the program at start-up.
 #pragma once
 
 #include "board_view/chess_gui_sprite.h"
@@ -22,9 +22,7 @@ class CHESS_GUI_SPRITE_MANAGER : public CHESS_GENERAL_CONSTANTS, public CHESS_PI
     CHESS_GUI_SPRITE white_square;
     CHESS_GUI_SPRITE border;
 
-    // The game's own set: pieces 152, 148, 151, 155, 156, 159 (white pawn to king) and 153,
-    // 109, 150, 154, 157, 158 (black), small pieces 161..172, boards 128 and 129, tiles 134
-    // (light) and 135 (dark), strip 141, frame 139.
+    // The game's own set (CHESS_GUI_RESOURCE_IDS).
     static CHESS_GUI_SPRITE_MANAGER standard();
 
     void load_piece(int32_t piece, int32_t piece_id, int32_t capture_id);
@@ -33,9 +31,6 @@ class CHESS_GUI_SPRITE_MANAGER : public CHESS_GENERAL_CONSTANTS, public CHESS_PI
     void load_capture_area(int32_t id);
     void load_border(int32_t id);
     bool is_complete() const;
-
-    // The picture compiled in under a resource number.
-    static QImage load_bitmap(int32_t id);
 
     const CHESS_GUI_SPRITE& piece(int32_t code) const { return piece_sprites[code]; }
     const CHESS_GUI_SPRITE& capture(int32_t code) const { return capture_sprites[code]; }

@@ -9,7 +9,7 @@
 CHESS_GUI_IMAGE_BUTTON::CHESS_GUI_IMAGE_BUTTON(QWidget* parent, QPoint position,
                                                int32_t on_bitmap_id, int32_t off_bitmap_id)
     : QWidget(parent), on_bitmap(CHESS_GUI_RESOURCES::pixmap(on_bitmap_id)),
-      off_bitmap(CHESS_GUI_RESOURCES::pixmap(off_bitmap_id, on_bitmap.size())) {
+      off_bitmap(CHESS_GUI_RESOURCES::pixmap(off_bitmap_id)) {
     setGeometry(QRect(position, on_bitmap.size()));
     setFocusPolicy(Qt::ClickFocus);
     setCursor(Qt::PointingHandCursor);

@@ -2,6 +2,7 @@
 
 #include "app/chess_application_manager.h"
 #include "board_view/chess_gui_board.h"
+#include "desktop/chess_gui_resource_ids.h"
 #include "desktop/chess_gui_resources.h"
 #include "desktop/chess_gui_text.h"
 #include "persona/velmora_debug_events.h"
@@ -45,22 +46,13 @@ constexpr int chat_height = bottom - chat_top + 1;
 constexpr int history_top = history_centre - history_height / 2 - 10;
 } // namespace geometry
 
-namespace bitmaps {
-constexpr int32_t icon = 124;
-constexpr int32_t webcam_on = 187;
-constexpr int32_t webcam_off = 188;
-constexpr int32_t rotate_on = 190;
-constexpr int32_t rotate_off = 191;
-constexpr int32_t arrow_on = 192;
-constexpr int32_t arrow_off = 193;
-constexpr int32_t menu_icon = 203;
-} // namespace bitmaps
+using bitmaps = CHESS_GUI_RESOURCE_IDS;
 
 CHESS_MAIN_WINDOW::CHESS_MAIN_WINDOW(const CHESS_SETTINGS_STORE& settings)
     : QWidget(nullptr), settings_(settings) {
     setObjectName(QStringLiteral("main_window"));
     setWindowTitle(QStringLiteral("Velmora Chess"));
-    setWindowIcon(QIcon(CHESS_GUI_RESOURCES::pixmap(bitmaps::icon, QSize(64, 64))));
+    setWindowIcon(QIcon(CHESS_GUI_RESOURCES::pixmap(bitmaps::icon)));
     setFixedSize(client_width, client_height);
     QPalette background = palette();
     background.setColor(QPalette::Window, QColor(150, 182, 170));

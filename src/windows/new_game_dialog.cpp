@@ -103,5 +103,5 @@ void NEW_GAME_DIALOG::moved() {
     }
     qsearch_txt->setText(level.want_qsearch ? QStringLiteral("Quiescent Search: ON")
                                             : QStringLiteral("Quiescent Search: OFF"));
-    level_picture->setPixmap(CHESS_GUI_RESOURCES::pixmap(level.bitmap, QSize(60, 60)));
+    level_picture->setPixmap(CHESS_GUI_RESOURCES::pixmap(level.bitmap));
 }
