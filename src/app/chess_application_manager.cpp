@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
 
 namespace {
 
@@ -208,17 +209,38 @@ void CHESS_APPLICATION_MANAGER::set_state(int32_t s) {
     clear_hint();
 }
 
+namespace {
+
+// The commands a state offers, as a set of command identifiers; undo has a rule of its own.
+// While the computer thinks or searches a hint, nothing is offered.
+constexpr std::array<uint32_t, CHESS_APP_STATE_CONSTANTS::state_game_over + 1> offered_commands() {
+    using A = CHESS_APP_STATE_CONSTANTS;
+    using S = CHESS_SHORTCUT_CONSTANTS;
+    const auto set_of = [](std::initializer_list<int32_t> ids) {
+        uint32_t set = 0;
+        for (const int32_t id : ids) {
+            set |= 1u << id;
+        }
+        return set;
+    };
+    std::array<uint32_t, A::state_game_over + 1> table{};
+    table[A::state_no_game] = set_of({S::shortcut_new_game, S::shortcut_load_game,
+                                      S::shortcut_nickname, S::shortcut_about, S::shortcut_help});
+    table[A::state_player_turn] =
+        set_of({S::shortcut_save_game, S::shortcut_resign, S::shortcut_hint, S::shortcut_nickname,
+                S::shortcut_statistics, S::shortcut_about, S::shortcut_help});
+    table[A::state_game_over] =
+        set_of({S::shortcut_new_game, S::shortcut_save_game, S::shortcut_load_game,
+                S::shortcut_nickname, S::shortcut_statistics, S::shortcut_about, S::shortcut_help});
+    return table;
+}
+
+} // namespace
+
 // While a search runs, new game, load and undo stay greyed whatever the state: each would
 // replace or change the game the search still reads.
 void CHESS_APPLICATION_MANAGER::apply_command_table() {
-    // Bit id set: command id is enabled in that state.
-    static constexpr std::array<uint32_t, 6> table = {
-        0,
-        1u << 1 | 1u << 3 | 1u << 7 | 1u << 9 | 1u << 10,
-        1u << 2 | 1u << 4 | 1u << 5 | 1u << 7 | 1u << 8 | 1u << 9 | 1u << 10,
-        0,
-        0,
-        1u << 1 | 1u << 2 | 1u << 3 | 1u << 7 | 1u << 8 | 1u << 9 | 1u << 10};
+    static constexpr auto table = offered_commands();
     for (int32_t id = first_shortcut; id <= last_shortcut; ++id) {
         if (id == shortcut_undo) {
             continue;
