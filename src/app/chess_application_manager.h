@@ -72,7 +72,7 @@ class CHESS_APPLICATION_MANAGER : public CHESS_APP_STATE_CONSTANTS,
     // The window is closing; stops a running search first. Always answers true.
     bool autosave();
 
-    // What the window reads.
+    // What the manager holds, for reading.
     int32_t state() const;
     bool searching() const;
     bool cam_on() const;

@@ -23,8 +23,6 @@ class CHESS_GUI_CHAT_OUTPUT : public QTextEdit {
     void new_line();
 
     const CHESS_GUI_CHAT_LINKDB& links() const { return linkdb; }
-    // The link under a point of the viewport, if the point lies on a link's character.
-    std::optional<CHESS_LINK_DATA> link_at(QPoint viewport_point) const;
     // Where on the viewport the character at position lies (its centre), for tests and tools.
     QPoint character_point(int32_t position) const;
 
@@ -38,6 +36,8 @@ class CHESS_GUI_CHAT_OUTPUT : public QTextEdit {
     void mouseMoveEvent(QMouseEvent* event) override;
 
   private:
+    // The link under a point of the viewport, if the point lies on a link's character.
+    std::optional<CHESS_LINK_DATA> link_at(QPoint viewport_point) const;
     std::optional<int32_t> character_at(QPoint viewport_point) const;
     QTextCharFormat format_of(const CHESS_GUI_CHAT_PHRASE& phrase, bool is_system) const;
     void scroll_to_end();

@@ -1,17 +1,12 @@
 #include "presentation/chess_gui_video.h"
 
+#include "desktop/chess_gui_resource_ids.h"
+#include "desktop/chess_gui_resources.h"
 #include "presentation/chess_gui_video_device.h"
 
-#include <QEvent>
 #include <QLabel>
 #include <QPainter>
 #include <qdrawutil.h>
-
-// The resources live in a static library, so they are registered by hand; this must happen at
-// global scope.
-static void register_resources() {
-    Q_INIT_RESOURCE(velmora_chess);
-}
 
 namespace {
 constexpr QPoint video_origin{8, 16};
@@ -20,9 +15,7 @@ constexpr QPoint video_origin{8, 16};
 CHESS_GUI_VIDEO::CHESS_GUI_VIDEO(QWidget* parent)
     : QWidget(parent), device_(new CHESS_GUI_VIDEO_DEVICE(this)), video_window_(new QLabel(this)),
       text_rect_(0, 0, control_width, video_origin.y()) {
-    static const bool registered = (register_resources(), true);
-    (void)registered;
-    videobg_bitmap_.load(QStringLiteral(":/185.png"));
+    videobg_bitmap_ = CHESS_GUI_RESOURCES::pixmap(CHESS_GUI_RESOURCE_IDS::video_background);
     setFixedSize(control_width, control_height);
     // The caption strip above the video is 16 pixels high; the nickname reads as a name tag.
     QFont caption_font = font();
@@ -103,11 +96,4 @@ void CHESS_GUI_VIDEO::paintEvent(QPaintEvent* /*event*/) {
     qDrawWinPanel(&painter, rect(), palette(), false);
     painter.setPen(palette().color(QPalette::WindowText));
     painter.drawText(text_rect_, Qt::AlignCenter | Qt::TextSingleLine, caption_);
-}
-
-void CHESS_GUI_VIDEO::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::PaletteChange) {
-        device_->realize_palette();
-    }
-    QWidget::changeEvent(event);
 }

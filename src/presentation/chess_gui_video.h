@@ -48,13 +48,14 @@ class CHESS_GUI_VIDEO : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
-    void changeEvent(QEvent* event) override;
 
   private:
     void clip_finished();
     void reset_playing_state();
 
-    CHESS_GUI_VIDEO_DEVICE* device_; // child object, one per program as the control is
+    // A child object: every webcam has a device of its own, with its own numbering of plays, so
+    // nothing of a clip's progress is shared between controls.
+    CHESS_GUI_VIDEO_DEVICE* device_;
     QLabel* video_window_;
     QPixmap videobg_bitmap_;
     QRect text_rect_;

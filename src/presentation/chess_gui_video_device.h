@@ -44,8 +44,6 @@ class CHESS_GUI_VIDEO_DEVICE : public QObject {
     bool is_playing() const { return range_active_; }
     void stop();
     void close();
-    // Video palettes need no realising on this platform; the control still asks at its place.
-    void realize_palette() {}
 
   signals:
     // The latest range ended or could not be played.

@@ -12,7 +12,6 @@ class CHESS_GUI_STATIC : public QWidget {
 
     void set_text(const QString& text);
     const QString& text() const { return text_; }
-    bool is_status_mode() const { return status_mode; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
