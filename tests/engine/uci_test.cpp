@@ -120,9 +120,7 @@ class ENGINE_PROCESS {
 class UciSession : public ::testing::Test {
   protected:
     void SetUp() override {
-        if (!std::filesystem::exists(engine_path)) {
-            GTEST_SKIP() << "velmora-engine is not built";
-        }
+        ASSERT_TRUE(std::filesystem::exists(engine_path)) << "velmora-engine is not built";
     }
 };
 

@@ -84,9 +84,7 @@ bool is_uci_move(const std::string& text) {
 class PerftCommand : public ::testing::Test {
   protected:
     void SetUp() override {
-        if (!std::filesystem::exists(engine)) {
-            GTEST_SKIP() << engine << " is not built";
-        }
+        ASSERT_TRUE(std::filesystem::exists(engine)) << engine << " is not built";
     }
 };
 

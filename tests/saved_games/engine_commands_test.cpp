@@ -55,9 +55,7 @@ RUN run_engine(const std::string& arguments, const std::string& feed = "") {
 class ENGINE_COMMANDS : public testing::Test {
   protected:
     void SetUp() override {
-        if (!std::filesystem::exists(engine)) {
-            GTEST_SKIP() << "velmora-engine is not built";
-        }
+        ASSERT_TRUE(std::filesystem::exists(engine)) << "velmora-engine is not built";
     }
 };
 
