@@ -9,7 +9,9 @@
 #include "saved_games/chess_game_file.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <initializer_list>
@@ -142,7 +144,8 @@ void CHESS_APPLICATION_MANAGER::start_sequence() {
 }
 
 // The last game: resumed when it was unfinished, otherwise only its options and the nickname
-// are taken over. A missing or unreadable file changes nothing.
+// are taken over. A missing file changes nothing; one that cannot be read is kept aside and
+// only its nickname, when that line was read, is taken over.
 void CHESS_APPLICATION_MANAGER::autoload() {
     std::vector<std::string> candidates;
     if (data_directory_ != install_dir_->item()) {
@@ -155,10 +158,11 @@ void CHESS_APPLICATION_MANAGER::autoload() {
     }
     const auto file = std::make_unique<CHESS_GAME_FILE>(*found);
     file->read();
+    set_nickname(file->nickname().value_or(player_nick_));
     if (file->failed()) {
+        keep_damaged_last_game(*found, file->error_message());
         return;
     }
-    set_nickname(file->nickname().value_or(player_nick_));
     const CHESS_GAME_OPTIONS options = file->options().value_or(CHESS_GAME_OPTIONS());
     const CHESS_GAME& g = file->game();
     if (g.has_moves() && !g.is_over() && !file->resigned()) {
@@ -167,6 +171,45 @@ void CHESS_APPLICATION_MANAGER::autoload() {
     }
     game_options_ = options;
     search_->reset(options.max_ply, std::chrono::seconds(options.max_time), options.qsearch);
+}
+
+// A last game that cannot be read may still be the player's only copy of a game: it is moved
+// aside under a name of its own, never written over, and the chat says what was wrong and where
+// it went. When it cannot be moved, the last game is not written this run.
+void CHESS_APPLICATION_MANAGER::keep_damaged_last_game(const std::string& path,
+                                                       const std::string& reason) {
+    const std::optional<std::string> copy = moved_aside(path);
+    std::string text = "[" + autosave_name + " could not be read: " + reason + ". ";
+    if (copy) {
+        text += "It was kept as " + *copy + "; starting without the last game.]";
+    } else {
+        text += "It could not be moved aside and stays as it is; this game will not be kept "
+                "there.]";
+        last_game_kept_ = path != data_file(autosave_name);
+    }
+    announce({text});
+}
+
+// Renames path to "lastgame-damaged-<date>-<time>.txt" beside it (with a number added when that
+// name is taken); answers the new name, or none when it could not be moved.
+std::optional<std::string> CHESS_APPLICATION_MANAGER::moved_aside(const std::string& path) {
+    namespace fs = std::filesystem;
+    const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
+    char stamp[32] = {};
+    std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", std::localtime(&now));
+    const fs::path folder = fs::path(path).parent_path();
+    const std::string stem = "lastgame-damaged-" + std::string(stamp);
+    for (int n = 1; n < 100; ++n) {
+        const fs::path copy =
+            folder / (stem + (n == 1 ? std::string() : "-" + std::to_string(n)) + ".txt");
+        std::error_code error;
+        if (fs::exists(fs::symlink_status(copy, error))) {
+            continue;
+        }
+        fs::rename(path, copy, error);
+        return error ? std::nullopt : std::optional<std::string>(copy.string());
+    }
+    return std::nullopt;
 }
 
 std::string CHESS_APPLICATION_MANAGER::data_file(const std::string& name) const {
@@ -324,6 +367,7 @@ void CHESS_APPLICATION_MANAGER::begin_game(const CHESS_GAME& g, const CHESS_GAME
     refresh_board();
     show_statuses();
     update_score();
+    keep_last_game();
     continue_game();
 }
 
@@ -386,6 +430,8 @@ void CHESS_APPLICATION_MANAGER::new_game() {
     const std::string& white = player_white ? player_nick_ : velmora_nick_;
     const std::string& black = player_white ? velmora_nick_ : player_nick_;
     announce({"[NEW GAME: ", white, " vs. ", black, "]"});
+    // The new game has no file yet: saving it must not offer the previous game's file.
+    file_name_.clear();
     begin_game(CHESS_GAME(), *options, false);
 }
 
@@ -416,6 +462,7 @@ void CHESS_APPLICATION_MANAGER::play_player_move(const CHESS_MOVE& move, bool an
         ui_.animate_move(move.src, move.dst);
     }
     refresh_board();
+    keep_last_game();
     if (velmora_->debug_mode()) {
         write_game_file(debug_name);
     }
@@ -436,6 +483,7 @@ void CHESS_APPLICATION_MANAGER::computer_move() {
     const int32_t captured = play(*move);
     ui_.animate_move(move->src, move->dst);
     refresh_board();
+    keep_last_game();
     if (!ends_game(true)) {
         raise_move_event(*move, captured, true);
         set_state(state_player_turn);
@@ -560,6 +608,7 @@ void CHESS_APPLICATION_MANAGER::undo() {
         resume();
     }
     take_back(plies, taunt);
+    keep_last_game();
     if (computer_to_move) {
         computer_turn();
     }
@@ -607,6 +656,7 @@ void CHESS_APPLICATION_MANAGER::resign() {
     }
     announce({"[", player_nick_, " RESIGNS]"});
     resigned_ = true;
+    keep_last_game();
     ui_.disable_board();
     ui_.beep(UI::beep_default);
     raise(VELMORA_EVENT("player_resigns"));
@@ -758,6 +808,7 @@ void CHESS_APPLICATION_MANAGER::change_nickname() {
         raise(VELMORA_EVENT("nickname_taunt"));
     }
     set_nickname(answer);
+    keep_last_game();
 }
 
 void CHESS_APPLICATION_MANAGER::set_nickname(const std::string& nick) {
@@ -876,12 +927,20 @@ bool CHESS_APPLICATION_MANAGER::autosave() {
     if (!accepting()) {
         return true;
     }
-    write_game_file(autosave_name);
+    keep_last_game();
     closing_ = true;
     if (searching()) {
         search_->terminate();
     }
     return true;
+}
+
+// The game in progress is written after every change, exactly as closing writes it, so that a
+// kill, a logout or a power cut loses nothing.
+void CHESS_APPLICATION_MANAGER::keep_last_game() {
+    if (accepting() && last_game_kept_) {
+        write_game_file(autosave_name);
+    }
 }
 
 void CHESS_APPLICATION_MANAGER::write_game_file(const std::string& name) {

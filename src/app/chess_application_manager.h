@@ -69,7 +69,8 @@ class CHESS_APPLICATION_MANAGER : public CHESS_APP_STATE_CONSTANTS,
     void clip_end();
     // The player selected ply n (0..history count) in the history list.
     void history_select(int32_t n);
-    // The window is closing; stops a running search first. Always answers true.
+    // The window is closing: writes the last game and stops a running search. Always answers
+    // true. Nothing changes the game afterwards.
     bool autosave();
 
     // What the manager holds, for reading.
@@ -88,6 +89,8 @@ class CHESS_APPLICATION_MANAGER : public CHESS_APP_STATE_CONSTANTS,
     void check_video_file();
     void start_sequence();
     void autoload();
+    void keep_damaged_last_game(const std::string& path, const std::string& reason);
+    static std::optional<std::string> moved_aside(const std::string& path);
     std::string data_file(const std::string& name) const;
 
     // States, seating and the command table.
@@ -127,6 +130,7 @@ class CHESS_APPLICATION_MANAGER : public CHESS_APP_STATE_CONSTANTS,
     void show_statuses();
     void set_statuses(const std::string& player, const std::string& velmora);
     void set_nickname(const std::string& nick);
+    void keep_last_game();
     void write_game_file(const std::string& name);
 
     // Chat and persona.
@@ -170,6 +174,8 @@ class CHESS_APPLICATION_MANAGER : public CHESS_APP_STATE_CONSTANTS,
     bool thinking_ = false;
     // The game has been written on close; nothing may change it any more.
     bool closing_ = false;
+    // False when a damaged last game could not be moved aside: it is then never written over.
+    bool last_game_kept_ = true;
     std::array<bool, last_shortcut + 1> enabled_{};
     int32_t counter_ = 0;
     int32_t state_ = state_no_game;

@@ -2,6 +2,7 @@
 
 #include "persona/velmora_db.h"
 #include "persona/velmora_text_rules.h"
+#include "saved_games/kwo_durable_writer.h"
 
 #include <filesystem>
 #include <fstream>
@@ -67,28 +68,8 @@ std::string VELMORA_SEAL::with_magic_line(const std::string& content, int32_t li
     return content.substr(0, start) + record + content.substr(end);
 }
 
-// Writes beside the file and renames over it, keeping the file's permissions.
 bool VELMORA_SEAL::write(const std::string& filename, const std::string& content) {
-    namespace fs = std::filesystem;
-    const fs::path target(filename);
-    const fs::path temporary = fs::path(filename + ".seal-tmp");
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out << content;
-        out.flush();
-        if (!out) {
-            std::error_code ignored;
-            fs::remove(temporary, ignored);
-            return false;
-        }
-    }
-    std::error_code error;
-    fs::permissions(temporary, fs::status(target, error).permissions(), error);
-    fs::rename(temporary, target, error);
-    if (error) {
-        std::error_code ignored;
-        fs::remove(temporary, ignored);
-        return false;
-    }
-    return true;
+    KWO_DURABLE_WRITER writer(filename);
+    writer.write(content);
+    return !writer.failed();
 }

@@ -1,9 +1,9 @@
 // Seals a persona data file after an edit: recomputes the line checksum and rewrites the
 // M-record so that the magic number check passes, keeping the free characters 1, 4, 5 and 8 of
 // a valid magic number already there. A file without M-record gets one as its first line. Every
-// other byte of the file stays as it was, and the file is replaced atomically, so a failed seal
-// never leaves a half-written file. A file with any other fault is not touched; the fault is
-// reported as the loader reports it.
+// other byte of the file stays as it was, and the file is replaced through the durable writer, so
+// a failed seal or a crash never leaves a half-written file. A file with any other fault is not
+// touched; the fault is reported as the loader reports it.
 #pragma once
 
 #include <cstdint>

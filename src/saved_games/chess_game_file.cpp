@@ -1,9 +1,8 @@
 #include "saved_games/chess_game_file.h"
 
+#include "saved_games/kwo_durable_writer.h"
+
 #include <algorithm>
-#include <atomic>
-#include <chrono>
-#include <cstdio>
 #include <cstring>
 #include <exception>
 #include <filesystem>
@@ -109,21 +108,6 @@ bool may_read_as(const CHESS_MOVE& m, std::string_view text) {
            text.substr(3, 2) == CHESS_MOVE::square_name(m.dst);
 }
 
-// A name no other writer picks: the target's name, a per-process counter and the clock.
-std::filesystem::path temporary_path(const std::filesystem::path& target, int attempt) {
-    static std::atomic<uint64_t> counter{0};
-    const uint64_t stamp =
-        static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
-    std::string name = ".";
-    name += target.filename().string();
-    for (const uint64_t part : {stamp, counter++, static_cast<uint64_t>(attempt)}) {
-        name += '.';
-        name += std::to_string(part);
-    }
-    name += ".tmp";
-    return target.parent_path() / name;
-}
-
 // Hands out the lines of a stream, the line feed removed; a final line feed does not start
 // another line. Reads in large blocks, so huge lines and huge files cost only their copying.
 class LINE_SOURCE {
@@ -194,55 +178,14 @@ void CHESS_GAME_FILE::write(const CHESS_GAME& game, const CHESS_GAME_OPTIONS& op
     failed_ = false;
     error_message_.clear();
     try {
-        if (!write_atomically(text(game, options, nickname, resigned))) {
+        KWO_DURABLE_WRITER writer(filename_);
+        writer.write(text(game, options, nickname, resigned));
+        if (writer.failed()) {
             fail("file is not writeable: " + filename_);
         }
     } catch (const std::exception&) {
         fail("file is not writeable: " + filename_);
     }
-}
-
-bool CHESS_GAME_FILE::write_atomically(const std::string& content) {
-    namespace fs = std::filesystem;
-    const fs::path target(filename_);
-    std::error_code error;
-    const fs::file_status status = fs::status(target, error);
-    const bool exists = fs::exists(status);
-    if (exists) {
-        // An existing target must be a file this process may write; opening it for appending
-        // tests that without changing it.
-        if (!fs::is_regular_file(status)) {
-            return false;
-        }
-        std::FILE* probe = std::fopen(filename_.c_str(), "ab");
-        if (probe == nullptr) {
-            return false;
-        }
-        std::fclose(probe);
-    }
-    fs::path temporary;
-    std::FILE* file = nullptr;
-    for (int attempt = 0; attempt < 10 && file == nullptr; ++attempt) {
-        temporary = temporary_path(target, attempt);
-        file = std::fopen(temporary.c_str(), "wbx");
-    }
-    if (file == nullptr) {
-        return false;
-    }
-    bool written = std::fwrite(content.data(), 1, content.size(), file) == content.size();
-    written = std::fflush(file) == 0 && written;
-    written = std::fclose(file) == 0 && written;
-    if (written && exists) {
-        fs::permissions(temporary, status.permissions(), error);
-    }
-    if (written) {
-        fs::rename(temporary, target, error);
-        written = !error;
-    }
-    if (!written) {
-        fs::remove(temporary, error);
-    }
-    return written;
 }
 
 void CHESS_GAME_FILE::start_reading() {

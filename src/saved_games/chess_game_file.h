@@ -1,7 +1,7 @@
 // One saved game file: a small line-oriented text a person can read and edit, holding the
 // player's nickname, the game options, the moves two to a line and an optional resignation mark.
-// Writing never destroys the previous file: the text goes to a temporary file in the same folder,
-// which replaces the target only once it is completely written. Reading replays every move from
+// Writing never destroys the previous file: it goes through the durable writer, so a crash or a
+// power cut leaves either the old file or the complete new one. Reading replays every move from
 // the initial position against the legal moves, so a game that reads back is a legal game; any
 // input (binary, huge lines, endless move lists, out-of-range numbers) ends in either such a game
 // or one clear failure message naming the file and the line.
@@ -56,7 +56,6 @@ class CHESS_GAME_FILE {
     bool play_move_text(std::string_view text);
     bool fail_at_line(const std::string& message);
     void fail(const std::string& message);
-    bool write_atomically(const std::string& content);
 
     std::string filename_;
     std::string error_message_;

@@ -2,6 +2,7 @@
 
 #include "windows/chess_main_window.h"
 
+#include <QDialog>
 #include <QTimer>
 
 VELMORA_CHESS::VELMORA_CHESS(int& argc, char** argv) : QApplication(argc, argv) {
@@ -11,11 +12,37 @@ VELMORA_CHESS::VELMORA_CHESS(int& argc, char** argv) : QApplication(argc, argv) 
     setDesktopFileName(QStringLiteral("velmora-chess"));
     setQuitOnLastWindowClosed(true);
     window = std::make_unique<CHESS_MAIN_WINDOW>(settings);
+    connect(&signal_watcher, &CHESS_SIGNAL_WATCHER::end_requested, this,
+            &VELMORA_CHESS::end_session);
+    connect(this, &QGuiApplication::commitDataRequest, this, [this] { end_session(); });
+    connect(this, &QCoreApplication::aboutToQuit, this, &VELMORA_CHESS::close_window);
 }
 
 // The window goes before the application it lives in.
 VELMORA_CHESS::~VELMORA_CHESS() {
     window.reset();
+}
+
+void VELMORA_CHESS::end_session() {
+    close_window();
+    quit();
+}
+
+// A dialog's own event loop would keep the program running after the window has gone, so the
+// dialogs are cancelled first. Closing an already closed window writes nothing again.
+void VELMORA_CHESS::close_window() {
+    for (int open = 0; open < 16; ++open) {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr) {
+            break;
+        }
+        if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+            dialog->reject();
+        } else {
+            modal->close();
+        }
+    }
+    window->close();
 }
 
 int VELMORA_CHESS::run() {

@@ -2,10 +2,13 @@
 // application, makes the settings store and the main window, shows the window and, on the first
 // turn of the event loop, lets it make the manager and run the start sequence (which may resume a
 // game and start the computer's search, with the window already on screen). The run ends when
-// the main window closes, with exit code 0 also after a failed start.
+// the main window closes, with exit code 0 also after a failed start. A request to end from
+// outside (SIGTERM, SIGINT, SIGHUP, the session manager's logout, a quit) ends the run exactly as
+// closing the window does: open dialogs are cancelled and the game is written first.
 #pragma once
 
 #include "windows/chess_desktop_settings_store.h"
+#include "windows/chess_signal_watcher.h"
 
 #include <QApplication>
 #include <memory>
@@ -19,8 +22,14 @@ class VELMORA_CHESS : public QApplication {
 
     int run();
     CHESS_MAIN_WINDOW& main_window() { return *window; }
+    // Closes the main window as the player would (which writes the game) and ends the run.
+    void end_session();
 
   private:
+    // Cancels every open dialog and closes the main window.
+    void close_window();
+
     CHESS_DESKTOP_SETTINGS_STORE settings;
+    CHESS_SIGNAL_WATCHER signal_watcher;
     std::unique_ptr<CHESS_MAIN_WINDOW> window;
 };

@@ -1,12 +1,16 @@
-// Nothing lost: the autosave, the save command and the persona sealer are killed at every step
-// of their writing, and each time the file they write is found either as it was before or as
-// the complete new file, never half-written, empty or missing.
+// Nothing lost: the durable writer, the autosave, the save command and the persona sealer are
+// killed at every step of their writing, and each time the file they write is found either as it
+// was before or as the complete new file, never half-written, empty or missing. The writer's
+// system calls come in the order that makes this hold across a power cut as well.
 #include "app_test_support.h"
 #include "persona/velmora.h"
 #include "persona/velmora_seal.h"
+#include "saved_games/kwo_durable_writer.h"
 #include "step_killer.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <sys/syscall.h>
 
 namespace {
 
@@ -119,6 +123,70 @@ TEST(AtomicSeal, SealKilledAtEveryStep) {
     EXPECT_GT(found.old_file, 0);
     EXPECT_GT(found.new_file, 0);
     EXPECT_FALSE(VELMORA(target.string()).failed());
+    fs::remove_all(folder);
+}
+
+// Through a symbolic link: at every step the link is still a link and the file behind it holds
+// the old or the new text.
+TEST(DurableWrite, KilledAtEveryStepThroughALink) {
+    const fs::path folder = fs::path(testing::TempDir()) / "velmora_durable_link";
+    fs::remove_all(folder);
+    fs::create_directories(folder / "real");
+    const fs::path target = folder / "real" / "lastgame.txt";
+    const fs::path link = folder / "lastgame.txt";
+    fs::create_symlink(target, link);
+    const std::string old_text = "old game\n";
+    const std::string new_text = std::string(5000, 'n') + "\n";
+    const FINDINGS found = kill_at_every_step(
+        [&link, &new_text] { KWO_DURABLE_WRITER(link.string()).write(new_text); }, target, old_text,
+        new_text);
+    EXPECT_GT(found.old_file, 0);
+    EXPECT_GT(found.new_file, 0);
+    EXPECT_TRUE(fs::is_symlink(link));
+    fs::remove_all(folder);
+}
+
+bool is_rename(int64_t number) {
+    return number == SYS_rename || number == SYS_renameat || number == SYS_renameat2;
+}
+
+// The text is written and flushed to the disk before the rename, and the folder is flushed after
+// it: a power cut at any moment finds the old file or the complete new one.
+TEST(DurableWrite, SystemCallsComeInTheDurableOrder) {
+    const fs::path folder = fs::path(testing::TempDir()) / "velmora_durable_order";
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    const fs::path target = folder / "game.txt";
+    write_file(target.string(), "old");
+    const std::vector<STEP_KILLER::SYSTEM_CALL> calls =
+        STEP_KILLER([&target] {
+            KWO_DURABLE_WRITER(target.string()).write("new text");
+        }).system_calls();
+    ASSERT_FALSE(calls.empty()) << "the writer could not be traced";
+    EXPECT_EQ(read_file(target.string()), "new text");
+
+    const auto from = [&calls](auto start, auto predicate) {
+        return std::find_if(start, calls.end(), predicate);
+    };
+    const auto write = from(calls.begin(), [](const auto& c) { return c.number == SYS_write; });
+    ASSERT_NE(write, calls.end()) << "no write";
+    const uint64_t file = write->first_argument;
+    const auto file_sync = from(
+        write, [file](const auto& c) { return c.number == SYS_fsync && c.first_argument == file; });
+    ASSERT_NE(file_sync, calls.end()) << "the file is not flushed after its write";
+    const auto rename = from(file_sync, [](const auto& c) { return is_rename(c.number); });
+    ASSERT_NE(rename, calls.end()) << "no rename after the file's flush";
+    const auto folder_sync = from(rename, [](const auto& c) { return c.number == SYS_fsync; });
+    EXPECT_NE(folder_sync, calls.end()) << "the folder is not flushed after the rename";
+    EXPECT_EQ(std::count_if(calls.begin(), calls.end(),
+                            [](const auto& c) { return is_rename(c.number); }),
+              1);
+    EXPECT_EQ(std::find_if(rename, calls.end(),
+                           [file](const auto& c) {
+                               return c.number == SYS_write && c.first_argument == file;
+                           }),
+              calls.end())
+        << "written after the rename";
     fs::remove_all(folder);
 }
 

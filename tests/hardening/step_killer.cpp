@@ -1,22 +1,26 @@
 #include "step_killer.h"
 
 #include <csignal>
+#include <optional>
 #include <sys/ptrace.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
 
-// Whether the traced child stands at the entry of a system call.
-bool at_syscall_entry(pid_t child) {
+// The system call the traced child stands at the entry of, if it does.
+std::optional<STEP_KILLER::SYSTEM_CALL> entered_call(pid_t child) {
     __ptrace_syscall_info info{};
     const long size = ptrace(PTRACE_GET_SYSCALL_INFO, child, sizeof(info), &info);
-    return size > 0 && info.op == PTRACE_SYSCALL_INFO_ENTRY;
+    if (size <= 0 || info.op != PTRACE_SYSCALL_INFO_ENTRY) {
+        return std::nullopt;
+    }
+    return STEP_KILLER::SYSTEM_CALL{static_cast<int64_t>(info.entry.nr), info.entry.args[0]};
 }
 
 } // namespace
 
-bool STEP_KILLER::run_killed_at(int step) {
+bool STEP_KILLER::run_traced(const std::function<bool(const SYSTEM_CALL&)>& on_entry) {
     const pid_t child = fork();
     if (child < 0) {
         return false;
@@ -30,7 +34,6 @@ bool STEP_KILLER::run_killed_at(int step) {
     int status = 0;
     waitpid(child, &status, 0);
     ptrace(PTRACE_SETOPTIONS, child, nullptr, PTRACE_O_TRACESYSGOOD | PTRACE_O_EXITKILL);
-    int entries = 0;
     long signal_to_deliver = 0;
     while (true) {
         ptrace(PTRACE_SYSCALL, child, nullptr, signal_to_deliver);
@@ -43,12 +46,18 @@ bool STEP_KILLER::run_killed_at(int step) {
             signal_to_deliver = stop == SIGSTOP || stop == SIGTRAP ? 0 : stop;
             continue;
         }
-        if (at_syscall_entry(child) && ++entries == step) {
+        const std::optional<SYSTEM_CALL> call = entered_call(child);
+        if (call && on_entry(*call)) {
             kill(child, SIGKILL);
             waitpid(child, &status, 0);
             return true;
         }
     }
+}
+
+bool STEP_KILLER::run_killed_at(int step) {
+    int entries = 0;
+    return run_traced([&](const SYSTEM_CALL&) { return ++entries == step; });
 }
 
 int STEP_KILLER::run_every_step(const std::function<void(int step)>& check, int step_limit) {
@@ -58,4 +67,13 @@ int STEP_KILLER::run_every_step(const std::function<void(int step)>& check, int 
     }
     check(0);
     return step - 1;
+}
+
+std::vector<STEP_KILLER::SYSTEM_CALL> STEP_KILLER::system_calls() {
+    std::vector<SYSTEM_CALL> calls;
+    run_traced([&](const SYSTEM_CALL& call) {
+        calls.push_back(call);
+        return false;
+    });
+    return calls;
 }

@@ -1,5 +1,6 @@
 // The dialogs, answered through the modal seam by working their real widgets.
 #include "engine/new_game_skill_level.h"
+#include "windows/chess_file_dialog.h"
 #include "windows/chess_gui_modal.h"
 #include "windows/chess_load_dialog.h"
 #include "windows/chess_save_dialog.h"
@@ -7,13 +8,18 @@
 #include "windows/new_game_dialog.h"
 #include "windows/nickname_dialog.h"
 
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -201,7 +207,7 @@ TEST_F(DIALOG, FileDialogsProposeTheNameAndAnswerThePath) {
     EXPECT_EQ(load.windowTitle(), QStringLiteral("Load Chess Game"));
     EXPECT_EQ(save.nameFilters(), (QStringList{"Chess Game (*.txt)", "All files (*.*)"}));
     EXPECT_EQ(save.defaultSuffix(), QStringLiteral("txt"));
-    EXPECT_TRUE(save.testOption(QFileDialog::DontConfirmOverwrite));
+    EXPECT_EQ(load.defaultSuffix(), QStringLiteral("txt"));
 
     const QString folder = QString::fromStdString(testing::TempDir());
     answer<QFileDialog>([&folder](QFileDialog& d) {
@@ -214,6 +220,136 @@ TEST_F(DIALOG, FileDialogsProposeTheNameAndAnswerThePath) {
 
     answer<QFileDialog>([](QFileDialog& d) { d.reject(); });
     EXPECT_FALSE(load.ask(*saved).has_value());
+}
+
+QLineEdit* name_field(QFileDialog& dialog) {
+    return dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+}
+
+QString canonical(const QString& folder) {
+    return QDir(folder).canonicalPath();
+}
+
+// A folder of game files for the file dialogs, and a working directory elsewhere.
+class FILE_DIALOG : public DIALOG {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(games.isValid() && elsewhere.isValid());
+        for (const char* name : {"own.txt", "other.txt", "alpha_game.txt"}) {
+            QFile file(games.filePath(QLatin1String(name)));
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(name);
+        }
+        previous = QDir::currentPath();
+        QDir::setCurrent(elsewhere.path());
+    }
+    void TearDown() override {
+        QDir::setCurrent(previous);
+        DIALOG::TearDown();
+    }
+
+    QTemporaryDir games;
+    QTemporaryDir elsewhere;
+    QString previous;
+};
+
+// A game with a file opens in its folder with its name; a game without one opens in the
+// documents folder with an empty name, never in the working directory and never with the name
+// typed the last time (a load that failed leaves the game's file unchanged, so the file that
+// failed is not proposed again).
+TEST_F(FILE_DIALOG, OpensInTheGamesFolderOrTheDocuments) {
+    CHESS_LOAD_DIALOG load(nullptr);
+    const std::string own = games.filePath(QStringLiteral("own.txt")).toStdString();
+    answer<QFileDialog>([this](QFileDialog& d) {
+        EXPECT_EQ(canonical(d.directory().path()), canonical(games.path()));
+        EXPECT_EQ(name_field(d)->text(), QStringLiteral("own.txt"));
+        d.reject();
+    });
+    EXPECT_FALSE(load.ask(own).has_value());
+
+    for (int run = 0; run < 2; ++run) {
+        answer<QFileDialog>([this](QFileDialog& d) {
+            EXPECT_EQ(canonical(d.directory().path()),
+                      canonical(CHESS_FILE_DIALOG::documents_folder()));
+            EXPECT_NE(canonical(d.directory().path()), canonical(elsewhere.path()));
+            EXPECT_EQ(name_field(d)->text(), QString());
+            QTest::keyClicks(name_field(d), QStringLiteral("broken.txt"));
+            static_cast<QDialog&>(d).accept();
+        });
+        const auto chosen = load.ask("");
+        ASSERT_TRUE(chosen.has_value());
+        EXPECT_EQ(QFileInfo(QString::fromStdString(*chosen)).fileName(),
+                  QStringLiteral("broken.txt"));
+    }
+}
+
+// Saving over another file asks first (No keeps the dialog open, Yes replaces); saving the game
+// back to its own file does not ask.
+TEST_F(FILE_DIALOG, SaveAsksBeforeReplacingAnyFileButTheGamesOwn) {
+    CHESS_SAVE_DIALOG save(nullptr);
+    const QString own = games.filePath(QStringLiteral("own.txt"));
+    const QString other = games.filePath(QStringLiteral("other.txt"));
+    QStringList questions;
+    // Answers the dialog's question, if it asks one, with button.
+    const auto accept_answering = [&questions](QFileDialog& d, QMessageBox::StandardButton button) {
+        QTimer responder;
+        responder.setSingleShot(true);
+        QObject::connect(&responder, &QTimer::timeout, [&questions, button] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                questions << box->text();
+                box->button(button)->click();
+            }
+        });
+        responder.start(0);
+        static_cast<QDialog&>(d).accept();
+    };
+    answer<QFileDialog>([&](QFileDialog& d) {
+        d.selectFile(other);
+        accept_answering(d, QMessageBox::No);
+        EXPECT_TRUE(d.isVisible()) << "No must keep the dialog open";
+        d.selectFile(own);
+        accept_answering(d, QMessageBox::No);
+        EXPECT_FALSE(d.isVisible());
+    });
+    EXPECT_EQ(save.ask(own.toStdString()), own.toStdString());
+    ASSERT_EQ(questions.size(), 1);
+    EXPECT_TRUE(questions[0].contains(QStringLiteral("other.txt"))) << questions[0].toStdString();
+
+    answer<QFileDialog>([&](QFileDialog& d) {
+        d.selectFile(other);
+        accept_answering(d, QMessageBox::Yes);
+    });
+    EXPECT_EQ(save.ask(own.toStdString()), other.toStdString());
+    EXPECT_EQ(questions.size(), 2);
+
+    // A game without a file has no own file: every existing file is asked about.
+    answer<QFileDialog>([&](QFileDialog& d) {
+        d.selectFile(own);
+        accept_answering(d, QMessageBox::Yes);
+    });
+    EXPECT_EQ(save.ask(""), own.toStdString());
+    EXPECT_EQ(questions.size(), 3);
+}
+
+// The name field's completion list, open when the dialog closes, closes with it.
+TEST_F(FILE_DIALOG, NoCompletionListStaysAfterTheDialogCloses) {
+    CHESS_LOAD_DIALOG load(nullptr);
+    QWidget* popup = nullptr;
+    answer<QFileDialog>([&popup](QFileDialog& d) {
+        QCompleter* completer = name_field(d)->completer();
+        ASSERT_NE(completer, nullptr);
+        popup = completer->popup();
+        d.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
+        name_field(d)->setFocus();
+        QTest::keyClicks(name_field(d), QStringLiteral("alp"));
+        ASSERT_TRUE(QTest::qWaitFor([popup] { return popup->isVisible(); }, 10000))
+            << "the completion list did not open";
+        d.reject();
+    });
+    EXPECT_FALSE(load.ask(games.filePath(QStringLiteral("own.txt")).toStdString()).has_value());
+    ASSERT_NE(popup, nullptr);
+    EXPECT_FALSE(popup->isVisible());
 }
 
 } // namespace

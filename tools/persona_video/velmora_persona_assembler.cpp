@@ -1,7 +1,8 @@
 #include "velmora_persona_assembler.h"
 
+#include "saved_games/kwo_durable_writer.h"
+
 #include <cctype>
-#include <cstdio>
 #include <fstream>
 #include <sstream>
 
@@ -94,22 +95,11 @@ void VELMORA_PERSONA_ASSEMBLER::check_every_clip_used() {
     }
 }
 
+// A failed or interrupted build never leaves half a file behind.
 void VELMORA_PERSONA_ASSEMBLER::write(const std::string& output, const std::string& content) {
-    // Written beside the target and renamed, so a failed build never leaves half a file.
-    const std::string temporary = output + ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out << content;
-        out.close();
-        if (!out) {
-            std::remove(temporary.c_str());
-            error_message_ = output + ": cannot write the persona file";
-            failed_ = true;
-            return;
-        }
-    }
-    if (std::rename(temporary.c_str(), output.c_str()) != 0) {
-        std::remove(temporary.c_str());
+    KWO_DURABLE_WRITER writer(output);
+    writer.write(content);
+    if (writer.failed()) {
         error_message_ = output + ": cannot write the persona file";
         failed_ = true;
     }

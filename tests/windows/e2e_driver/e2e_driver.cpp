@@ -1,11 +1,19 @@
-// Preloaded into the installed velmora-chess by the end-to-end test (LD_PRELOAD), this library
+// Preloaded into the installed velmora-chess by the end-to-end tests (LD_PRELOAD), this library
 // plays like a person: it waits for the window, starts a new game from the command menu, confirms
-// the New Game dialog, drags two white moves on the board with mouse events, waiting each time for
-// the computer's reply, and closes the window. The program itself is not changed in any way.
+// the New Game dialog, drags white moves on the board with mouse events, waiting each time for the
+// computer's reply, and closes the window. The program itself is not changed in any way.
+//
+// VELMORA_E2E_PLAN chooses what it does ("e2e driver: ..." lines on stderr tell the test where it
+// stands):
+//   (unset)  two moves, then close;
+//   reply    one move, and once the computer has answered, "ready" and nothing more;
+//   search   the strongest level, one move, and while the computer searches, "ready";
+//   report   "plies N" for the game the start resumed, then close.
 #include <QApplication>
 #include <QDialog>
 #include <QMenu>
 #include <QPushButton>
+#include <QSlider>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
@@ -18,7 +26,15 @@ namespace {
 struct DRIVER : QObject {
     int step = 0;
     int polls = 0;
+    const QByteArray plan = qgetenv("VELMORA_E2E_PLAN");
     std::vector<std::pair<int, int>> moves{{13, 29}, {7, 22}}; // e2-e4, g1-f3
+    bool ready = false;
+
+    DRIVER() {
+        if (!plan.isEmpty()) {
+            moves.resize(1);
+        }
+    }
 
     template <typename T>
     static T* find(const char* name) {
@@ -61,8 +77,19 @@ struct DRIVER : QObject {
             }
             return;
         }
+        if (plan == "report") {
+            report(window, history);
+            return;
+        }
         if (auto* dialog = find<QDialog>("new_game_dialog"); dialog && dialog->isVisible()) {
+            if (plan == "search") {
+                dialog->findChild<QSlider*>(QStringLiteral("skill_slider"))->setValue(20);
+            }
             dialog->findChild<QPushButton*>(QStringLiteral("ok_button"))->click();
+            return;
+        }
+        if (!plan.isEmpty() && step == int(moves.size()) + 1) {
+            announce_ready(board, history);
             return;
         }
         if (step == 0 && menu) {
@@ -83,9 +110,29 @@ struct DRIVER : QObject {
             ++step;
             return;
         }
-        if (move == int(moves.size()) && plies(history) == 2 * move && board->isEnabled()) {
+        if (plan.isEmpty() && move == int(moves.size()) && plies(history) == 2 * move &&
+            board->isEnabled()) {
             std::fprintf(stderr, "e2e driver: closing\n");
             ++step;
+            window->close();
+        }
+    }
+
+    // The computer's reply is in and the player may move again, or the computer is searching.
+    void announce_ready(QWidget* board, QTreeWidget* history) {
+        const bool answered = plies(history) == 2 && board->isEnabled();
+        const bool searching = plies(history) == 1 && QApplication::overrideCursor() != nullptr;
+        if (!ready && (plan == "reply" ? answered : searching)) {
+            ready = true;
+            std::fprintf(stderr, "e2e driver: ready\n");
+        }
+        --polls; // waits to be ended from outside, however long that takes
+    }
+
+    // A resumed game is in the history once the start has run; a second later it is reported.
+    void report(QWidget* window, QTreeWidget* history) {
+        if (polls >= 10 && (plies(history) > 0 || polls >= 50)) {
+            std::fprintf(stderr, "e2e driver: plies %d\n", plies(history));
             window->close();
         }
     }
