@@ -104,9 +104,14 @@ struct DRIVER : QObject {
         const int move = step - 1;
         if (move < int(moves.size()) && board->isEnabled() && plies(history) == 2 * move) {
             std::fprintf(stderr, "e2e driver: move %d\n", move + 1);
-            QTest::mousePress(board, Qt::LeftButton, {}, at(moves[move].first));
-            QTest::mouseMove(board, at(moves[move].second));
-            QTest::mouseRelease(board, Qt::LeftButton, {}, at(moves[move].second));
+            // Dragged from its own turn of the loop: the move runs the computer's search, and
+            // this poll's timer must keep firing while it does.
+            const QPoint from = at(moves[move].first), to = at(moves[move].second);
+            QTimer::singleShot(0, board, [board, from, to] {
+                QTest::mousePress(board, Qt::LeftButton, {}, from);
+                QTest::mouseMove(board, to);
+                QTest::mouseRelease(board, Qt::LeftButton, {}, to);
+            });
             ++step;
             return;
         }
