@@ -160,7 +160,11 @@ void CHESS_APPLICATION_MANAGER::autoload() {
     file->read();
     set_nickname(file->nickname().value_or(player_nick_));
     if (file->failed()) {
-        keep_damaged_last_game(*found, file->error_message());
+        // Only a file can hold a damaged game; anything else under the name is left alone.
+        std::error_code error;
+        if (std::filesystem::is_regular_file(*found, error)) {
+            keep_damaged_last_game(*found, file->error_message());
+        }
         return;
     }
     const CHESS_GAME_OPTIONS options = file->options().value_or(CHESS_GAME_OPTIONS());
