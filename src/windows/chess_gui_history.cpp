@@ -1,18 +1,22 @@
 #include "windows/chess_gui_history.h"
 
+#include <QEvent>
+#include <QFontMetrics>
 #include <QHeaderView>
+#include <QStyle>
+#include <algorithm>
 
 namespace {
 const QColor list_background(60, 60, 60);
 const QColor list_text(255, 255, 255);
+// The widest texts a move can have: a capture promoting with check, an en-passant capture with
+// check, and long castling with check.
+constexpr const char* widest_moves[] = {"e7xd8 =Q+", "e5xd6 e.p.+", "o-o-o+"};
 } // namespace
 
 CHESS_GUI_HISTORY::CHESS_GUI_HISTORY(QWidget* parent) : QTreeWidget(parent) {
     setColumnCount(column_count);
     setHeaderLabels({QString(), QStringLiteral("White"), QStringLiteral("Black")});
-    setColumnWidth(0, 26);
-    setColumnWidth(1, 68);
-    setColumnWidth(2, 68);
     header()->setStretchLastSection(true);
     header()->setSectionsMovable(false);
     header()->setSectionsClickable(false);
@@ -32,8 +36,56 @@ CHESS_GUI_HISTORY::CHESS_GUI_HISTORY(QWidget* parent) : QTreeWidget(parent) {
     colours.setColor(QPalette::Text, list_text);
     setPalette(colours);
     QFont list_font = font();
-    list_font.setPixelSize(12);
+    list_font.setPixelSize(preferred_pixel_size);
     setFont(list_font);
+    fit_columns();
+}
+
+void CHESS_GUI_HISTORY::resizeEvent(QResizeEvent* event) {
+    QTreeWidget::resizeEvent(event);
+    fit_columns();
+}
+
+void CHESS_GUI_HISTORY::changeEvent(QEvent* event) {
+    QTreeWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
+        fit_columns();
+    }
+}
+
+// The columns are measured in the font in use: the widest move number and the widest move texts,
+// with the mark in front, fit whole beside a vertical scroll bar. Only when they cannot fit the
+// list's width at all does the font become smaller.
+void CHESS_GUI_HISTORY::fit_columns() {
+    const int available = width() - 2 * frameWidth() -
+                          style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    QFont measured = font();
+    for (int size = preferred_pixel_size; size >= smallest_pixel_size; --size) {
+        measured.setPixelSize(size);
+        const QFontMetrics metrics(measured);
+        const int number_width = cell_width(metrics, QStringLiteral("999."));
+        int move_width = 0;
+        for (const char* text : widest_moves) {
+            move_width = std::max(move_width,
+                                  cell_width(metrics, QStringLiteral("> ") + QLatin1String(text)));
+        }
+        if (number_width + 2 * move_width <= available || size == smallest_pixel_size) {
+            if (measured != font()) {
+                setFont(measured); // comes back here through the font change
+                return;
+            }
+            setColumnWidth(0, number_width);
+            setColumnWidth(1, move_width);
+            setColumnWidth(2, move_width);
+            return;
+        }
+    }
+}
+
+// A cell's text plus the margins the item view keeps on both sides of it.
+int CHESS_GUI_HISTORY::cell_width(const QFontMetrics& metrics, const QString& text) const {
+    const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
+    return metrics.horizontalAdvance(text) + 2 * margin + 1;
 }
 
 void CHESS_GUI_HISTORY::clear_history() {

@@ -2,7 +2,8 @@
 // shows only what the application hands it. Ply index k (0 for white's first move) lives in row
 // k / 2, column 1 for white and 2 for black. While the player looks at an earlier position, the
 // move played from it is marked with "> " in front of its text; the mark is always removed before
-// its cell changes, so no text is ever lost under a mark.
+// its cell changes, so no text is ever lost under a mark. The columns are sized from the font in
+// use, so every move number up to 999 and every move text, marked or not, shows whole.
 #pragma once
 
 #include <QString>
@@ -27,7 +28,16 @@ class CHESS_GUI_HISTORY : public QTreeWidget {
     // The text of the cell of ply index ply, as shown.
     QString ply_text(int32_t ply) const;
 
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
   private:
+    static constexpr int preferred_pixel_size = 12;
+    static constexpr int smallest_pixel_size = 8;
+
+    void fit_columns();
+    int cell_width(const QFontMetrics& metrics, const QString& text) const;
     QTreeWidgetItem* row_of(int32_t ply) const;
     static int32_t column_of(int32_t ply) { return ply % 2 + 1; }
 

@@ -1,6 +1,7 @@
 // Moves made with the mouse on the real board inside the main window, promotions through the
 // prompt in both orientations, the computer's reply animated, and screenshots of the window.
 #include "board_view/chess_gui_board.h"
+#include "history_cells.h"
 #include "main_window_fixture.h"
 #include "saved_games/chess_game_file.h"
 #include "windows/chess_gui_history.h"
@@ -32,10 +33,10 @@ class BoardInWindow : public MAIN_WINDOW_TEST {
         QTest::mouseRelease(board, Qt::LeftButton, {}, at(to));
     }
 
-    // Loads a game in which white's pawn on g7 is about to promote, white to move.
-    void load_promotion_game() {
+    // Loads the game of these moves, white to move after them.
+    void load_game(const std::vector<const char*>& moves) {
         CHESS_GAME game;
-        for (const char* text : {"h2h4", "g7g5", "h4g5", "h7h6", "g5h6", "f8g7", "h6g7", "g8f6"}) {
+        for (const char* text : moves) {
             for (const CHESS_MOVE& m : game.legal_moves()) {
                 if (m.uci_text() == text) {
                     game.make_move(m);
@@ -43,7 +44,8 @@ class BoardInWindow : public MAIN_WINDOW_TEST {
                 }
             }
         }
-        const std::string path = (root / "promotion.txt").string();
+        ASSERT_EQ(game.move_count(), static_cast<int32_t>(moves.size()));
+        const std::string path = (root / "loaded.txt").string();
         CHESS_GAME_FILE(path).write(game, CHESS_GAME_OPTIONS(), "player", false);
         answers.push_back([path](QDialog& dialog) {
             auto& files = dynamic_cast<QFileDialog&>(dialog);
@@ -51,8 +53,13 @@ class BoardInWindow : public MAIN_WINDOW_TEST {
             dialog.accept();
         });
         window->on_menu_command(S::shortcut_load_game);
-        ASSERT_EQ(manager().game().move_count(), 8);
+        ASSERT_EQ(manager().game().move_count(), static_cast<int32_t>(moves.size()));
         ASSERT_EQ(manager().state(), A::state_player_turn);
+    }
+
+    // A game in which white's pawn on g7 is about to promote, white to move.
+    void load_promotion_game() {
+        load_game({"h2h4", "g7g5", "h4g5", "h7h6", "g5h6", "f8g7", "h6g7", "g8f6"});
     }
 
     void save_screenshot(QWidget& widget, const QString& name) {
@@ -125,6 +132,25 @@ TEST_F(BoardInWindow, PromotionIsChosenInThePromptInBothOrientations) {
         window.reset();
         std::filesystem::remove(install / "lastgame.txt"); // the next start begins afresh
     }
+}
+
+// Past move twelve, with an en-passant capture and castling on both sides, and one more move
+// each with the mouse and by the computer: every cell of the history shows whole.
+TEST_F(BoardInWindow, ALongGameShowsEveryHistoryCellWhole) {
+    CHESS_MAIN_WINDOW& w = start_window();
+    load_game({"e2e4", "a7a6", "e4e5", "d7d5", "e5d6", "c7d6", "g1f3", "g8f6", "b1c3",
+               "b8c6", "f1c4", "e7e6", "d2d3", "f8e7", "c1g5", "e8g8", "d1d2", "h7h6",
+               "g5h4", "b7b5", "c4b3", "c8b7", "e1c1", "a8a7", "h1e1", "d8b8"});
+    drag(15, 23); // g2-g3
+    ASSERT_TRUE(wait_for_state(A::state_player_turn, 5000));
+    CHESS_GUI_HISTORY& list = *w.hist_list;
+    ASSERT_EQ(list.current_ply(), 28);
+    EXPECT_EQ(list.ply_text(4), QStringLiteral("e5xd6 e.p."));
+    EXPECT_EQ(list.ply_text(22), QStringLiteral("o-o-o"));
+    EXPECT_EQ(list.topLevelItem(13)->text(0), QStringLiteral(" 14."));
+    expect_every_cell_whole(list);
+    EXPECT_EQ(list.geometry(), QRect(482, 66, 182, 244));
+    save_screenshot(w, QStringLiteral("main_window_long_game.png"));
 }
 
 TEST_F(BoardInWindow, Screenshots) {

@@ -1,5 +1,6 @@
 // The window's small controls against real widgets: history list and scroll bar, image buttons,
 // static texts, the chat pane's links and formats, and the chat menu.
+#include "history_cells.h"
 #include "persona/chess_gui_chat_sentence.h"
 #include "presentation/chess_gui_chat_menu.h"
 #include "presentation/chess_gui_chat_output.h"
@@ -73,6 +74,25 @@ TEST(History, MarkingMovesTheMarkAndNeverLosesACellsText) {
 
     list.mark_history_ply(4); // past the last ply: nothing to mark
     EXPECT_FALSE(list.has_mark());
+}
+
+TEST(History, TheWidestMoveTextsAndNumbersShowWhole) {
+    RECORDING_WINDOW window;
+    window.resize(674, 562);
+    auto* list = new CHESS_GUI_HISTORY(&window);
+    list->setGeometry(482, 66, 182, 244);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const char* widest[] = {"e7xd8 =Q+", "e5xd6 e.p.+", "o-o-o+", "e5xd6 e.p."};
+    for (int ply = 0; ply < 2 * 99; ++ply) {
+        list->add_history_move(QString::fromLatin1(widest[ply % 4]));
+    }
+    EXPECT_EQ(list->topLevelItem(98)->text(0), QStringLiteral(" 99."));
+    ASSERT_TRUE(list->verticalScrollBar()->isVisible());
+    expect_every_cell_whole(*list);
+    list->mark_history_ply(2 * 98 + 1); // "> e5xd6 e.p.+"
+    expect_every_cell_whole(*list);
+    EXPECT_EQ(list->geometry(), QRect(482, 66, 182, 244));
 }
 
 TEST(HistoryScroll, ReportsTheUsersActionsOnlyWithinTheRange) {
