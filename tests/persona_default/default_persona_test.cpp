@@ -2,6 +2,7 @@
 // velmora_chess.avi. The file must load with the game's own loader, give every moment of the game
 // a clip within the video and texts that reach the chat as clean phrases, and its fixed-moment
 // texts must work as the interface (links to start, resign, play the hint, open help).
+#include "app/chess_shortcut_constants.h"
 #include "persona/chat_text_utilities.h"
 #include "persona/velmora.h"
 #include "persona/velmora_group_list.h"
@@ -310,6 +311,39 @@ TEST_F(DefaultPersona, HelpContentsReachesEveryTopicAndEveryTopicLeadsBack) {
         ASSERT_GE(page.size(), 2u) << topic;
         EXPECT_TRUE(has_link(page, "HELP")) << topic;
     }
+}
+
+// The help says what the program does: commands it names in the chat menu are the menu's own
+// items, history browsing is the scroll bar's, and there is no About box, only the About command.
+TEST_F(DefaultPersona, HelpPagesNameTheProgramsOwnCommandsAndControls) {
+    std::string help_text;
+    for (int topic = 1; topic <= 25; ++topic) {
+        for (const VELMORA_TEXT& text : group("@HELP" + std::to_string(topic)).text_records) {
+            for (const std::string& line : text.lines) {
+                help_text += line + "\n";
+            }
+        }
+    }
+    std::set<std::string> menu;
+    for (int32_t id = CHESS_SHORTCUT_CONSTANTS::first_shortcut;
+         id <= CHESS_SHORTCUT_CONSTANTS::last_shortcut; ++id) {
+        menu.insert(CHESS_SHORTCUT_CONSTANTS::shortcut_text(id));
+    }
+    const std::string in_menu = "* in the chat menu";
+    for (std::size_t at = help_text.find(in_menu); at != std::string::npos;
+         at = help_text.find(in_menu, at + 1)) {
+        const std::size_t open = help_text.rfind('*', at - 1);
+        ASSERT_NE(open, std::string::npos);
+        const std::string command = help_text.substr(open + 1, at - open - 1);
+        EXPECT_EQ(menu.count(command), 1u) << command;
+    }
+    EXPECT_EQ(help_text.find("About box"), std::string::npos);
+    EXPECT_EQ(help_text.find("Click a move to see"), std::string::npos);
+    std::string history;
+    for (const std::string& line : group("@HELP18").text_records.front().lines) {
+        history += line;
+    }
+    EXPECT_NE(history.find("scroll bar"), std::string::npos) << history;
 }
 
 TEST_F(DefaultPersona, TheEasterEggHasALink) {
