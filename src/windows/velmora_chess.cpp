@@ -6,16 +6,20 @@
 #include <QTimer>
 
 VELMORA_CHESS::VELMORA_CHESS(int& argc, char** argv) : QApplication(argc, argv) {
-    setOrganizationName(QString::fromLatin1(CHESS_DESKTOP_SETTINGS_STORE::organization));
-    setApplicationName(QString::fromLatin1(CHESS_DESKTOP_SETTINGS_STORE::application));
-    setApplicationDisplayName(QStringLiteral("Velmora Chess"));
-    setDesktopFileName(QStringLiteral("velmora-chess"));
+    identify();
     setQuitOnLastWindowClosed(true);
     window = std::make_unique<CHESS_MAIN_WINDOW>(settings);
     connect(&signal_watcher, &CHESS_SIGNAL_WATCHER::end_requested, this,
             &VELMORA_CHESS::end_session);
     connect(this, &QGuiApplication::commitDataRequest, this, [this] { end_session(); });
     connect(this, &QCoreApplication::aboutToQuit, this, &VELMORA_CHESS::close_window);
+}
+
+// No display name: the window system would append it to every caption ("New Game — ...").
+void VELMORA_CHESS::identify() {
+    setOrganizationName(QString::fromLatin1(CHESS_DESKTOP_SETTINGS_STORE::organization));
+    setApplicationName(QString::fromLatin1(CHESS_DESKTOP_SETTINGS_STORE::application));
+    setDesktopFileName(QStringLiteral("velmora-chess"));
 }
 
 // The window goes before the application it lives in.

@@ -21,6 +21,8 @@ class VELMORA_CHESS : public QApplication {
     ~VELMORA_CHESS() override;
 
     int run();
+    // The names the settings and the desktop entry go by; captions stay the program's own.
+    static void identify();
     CHESS_MAIN_WINDOW& main_window() { return *window; }
     // Closes the main window as the player would (which writes the game) and ends the run.
     void end_session();
