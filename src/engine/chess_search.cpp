@@ -358,19 +358,20 @@ void CHESS_SEARCH::report_iteration(int32_t score) {
 
 CHESS_STATISTICS CHESS_SEARCH::compute_statistics() {
     total_nodes_searched_ += node_count_;
-    const double duration =
-        static_cast<double>(std::chrono::duration_cast<std::chrono::milliseconds>(
-                                search_time_end_ - search_time_begin_)
-                                .count()) *
-        0.001;
+    const int64_t micros =
+        std::chrono::duration_cast<std::chrono::microseconds>(search_time_end_ - search_time_begin_)
+            .count();
+    const double duration = static_cast<double>(micros) * 1e-6;
     total_search_duration_ += duration;
-    nps_ = duration != 0 ? round_half_away(static_cast<double>(node_count_) / duration) : 0;
+    nps_ = micros > 0 ? round_half_away(static_cast<double>(node_count_) / duration) : 0;
 
     CHESS_STATISTICS statistics;
+    statistics.nodes_per_second_measured = total_search_duration_ > 0;
     statistics.nodes_per_second =
-        total_search_duration_ != 0
+        statistics.nodes_per_second_measured
             ? round_half_away(static_cast<double>(total_nodes_searched_) / total_search_duration_)
             : 0;
+    statistics.last_nps_measured = micros > 0;
     statistics.last_nps = nps_;
     statistics.last_node_count = node_count_;
     statistics.total_hash_slots = trans_.size();

@@ -169,9 +169,12 @@ std::vector<CHESS_GUI_CHAT_SENTENCE> CHAT_TEXT_UTILITIES::hint_after(const std::
 std::vector<CHESS_GUI_CHAT_SENTENCE>
 CHAT_TEXT_UTILITIES::statistics(const CHAT_STATISTICS_VALUES& statistics,
                                 const std::string& skill_text) {
+    const auto rate = [](const std::optional<int64_t>& value) {
+        return value ? std::to_string(*value) : std::string("N/A");
+    };
     return answer(VELMORA_EVENT("statistics"),
-                  {{"nps", std::to_string(statistics.nodes_per_second)},
-                   {"last_nps", std::to_string(statistics.last_nps)},
+                  {{"nps", rate(statistics.nodes_per_second)},
+                   {"last_nps", rate(statistics.last_nps)},
                    {"last_nc", std::to_string(statistics.last_node_count)},
                    {"tslots", std::to_string(statistics.total_hash_slots)},
                    {"slots", std::to_string(statistics.hash_slots_used)},

@@ -18,8 +18,9 @@
 
 // The search figures the statistics answer shows, as the search engine reports them.
 struct CHAT_STATISTICS_VALUES {
-    int64_t nodes_per_second = 0;
-    int64_t last_nps = 0;
+    // A rate is shown only when the search took measurable time.
+    std::optional<int64_t> nodes_per_second;
+    std::optional<int64_t> last_nps;
     int64_t last_node_count = 0;
     int64_t total_hash_slots = 0;
     int64_t hash_slots_used = 0;

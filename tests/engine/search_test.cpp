@@ -151,6 +151,8 @@ TEST(Search, StatisticsAfterResetAndAfterASearch) {
     engine.reset(3, 60s, true);
     EXPECT_EQ(engine.statistics().best_sequence, "N/A");
     EXPECT_EQ(engine.statistics().nodes_per_second, 0);
+    EXPECT_FALSE(engine.statistics().nodes_per_second_measured);
+    EXPECT_FALSE(engine.statistics().last_nps_measured);
     EXPECT_EQ(engine.statistics().last_node_count, 0);
     EXPECT_EQ(engine.statistics().total_hash_slots, 1000777);
 
@@ -159,6 +161,11 @@ TEST(Search, StatisticsAfterResetAndAfterASearch) {
     engine.search(board, {});
     const CHESS_STATISTICS& statistics = engine.statistics();
     EXPECT_EQ(statistics.last_node_count, engine.node_count());
+    // A search this short may take less than a millisecond; its rates are measured all the same.
+    EXPECT_TRUE(statistics.last_nps_measured);
+    EXPECT_TRUE(statistics.nodes_per_second_measured);
+    EXPECT_GT(statistics.last_nps, 0);
+    EXPECT_GT(statistics.nodes_per_second, 0);
     EXPECT_GT(statistics.hash_slots_used, 0);
     EXPECT_NE(statistics.best_sequence, "N/A");
     EXPECT_EQ(statistics.best_sequence.substr(0, 5), engine.item()->uci_text().substr(0, 2) + "-" +

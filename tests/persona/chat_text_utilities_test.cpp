@@ -114,6 +114,9 @@ TEST_F(ChatText, MenuAnswersFillTheirVariablesOnlyWhileConverting) {
     EXPECT_EQ(statistics[0].text(), "1200 1100 52000 65536 300 7 9000");
     EXPECT_EQ(statistics[1].text(), "e2-e4 e7-e5 / ply=4, time=5, qsearch=True, player=White");
     EXPECT_FALSE(chat.variable("skill"));
+    values.nodes_per_second.reset();
+    values.last_nps.reset();
+    EXPECT_EQ(chat.statistics(values, "")[0].text(), "N/A N/A 52000 65536 300 7 9000");
 
     const auto start = chat.start_help();
     ASSERT_EQ(start.size(), 2u);
