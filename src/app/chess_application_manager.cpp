@@ -6,6 +6,7 @@
 #include "persona/chat_text_utilities.h"
 #include "persona/velmora.h"
 #include "persona/velmora_debug_events.h"
+#include "persona/velmora_video_fit.h"
 #include "saved_games/chess_game_file.h"
 
 #include <algorithm>
@@ -38,6 +39,28 @@ bool file_readable(const std::string& path) {
     std::error_code error;
     return std::filesystem::is_regular_file(path, error) &&
            std::ifstream(path, std::ios::binary).good();
+}
+
+// The specified message first; a second line says where the setting lives here and what to do.
+std::string install_error_text(const std::string& message, const std::string& location) {
+    if (location.empty()) {
+        return message;
+    }
+    return message + "\nOn this system the setting lives in " + location +
+           ": run make install, or set InstallPath there.";
+}
+
+// Every persona fault names the file; an unsealed edit says how to seal it.
+std::string persona_error_text(const std::string& message, const std::string& file) {
+    std::string text = message;
+    if (message.find(file) == std::string::npos) {
+        text += "\nPersona file: " + file;
+    }
+    if (message.find(": Invalid magic number") != std::string::npos) {
+        text +=
+            "\nThe file was edited without sealing it. Seal it with: velmora-persona seal " + file;
+    }
+    return text;
 }
 
 } // namespace
@@ -81,12 +104,13 @@ bool CHESS_APPLICATION_MANAGER::failed() const {
 bool CHESS_APPLICATION_MANAGER::read_configuration() {
     install_dir_ = std::make_unique<CHESS_APPLICATION_INSTALL_DIR>(settings_);
     if (install_dir_->failed()) {
-        ui_.show_error(install_dir_->error_message());
+        ui_.show_error(install_error_text(install_dir_->error_message(), settings_.location()));
         return false;
     }
-    velmora_ = std::make_unique<VELMORA>(install_dir_->file(persona_name));
+    const std::string persona_file = install_dir_->file(persona_name);
+    velmora_ = std::make_unique<VELMORA>(persona_file);
     if (velmora_->failed()) {
-        ui_.show_error(velmora_->error_message());
+        ui_.show_error(persona_error_text(velmora_->error_message(), persona_file));
         return false;
     }
     return true;
@@ -105,6 +129,12 @@ void CHESS_APPLICATION_MANAGER::check_video_file() {
     } else if (const std::optional<std::string> error = ui_.open_video(video_file_)) {
         video_file_available_ = false;
         ui_.show_error(*error);
+    } else if (const VELMORA_VIDEO_FIT fit(velmora_->db(), install_dir_->file(persona_name),
+                                           video_file_, ui_.video_frame_count());
+               fit.failed()) {
+        // A cut-short or wrong video would fail every clip at once, one after the other.
+        video_file_available_ = false;
+        ui_.show_error("Webcam disabled. (" + fit.error_message() + ")");
     }
 }
 
@@ -135,41 +165,50 @@ void CHESS_APPLICATION_MANAGER::start_sequence() {
     ui_.disable_board();
     ui_.update_board(CHESS_GUI_BOARD_INFO());
     set_state(state_no_game);
+    // The start text greets the player of the last game by name, so that game is read first; a
+    // damaged one still gives the nickname when its line was read.
+    const std::optional<std::string> last_path = last_game_path();
+    CHESS_GAME_FILE last_game(last_path.value_or(std::string()));
+    if (last_path) {
+        last_game.read();
+        set_nickname(last_game.nickname().value_or(player_nick_));
+    }
     for (int i = 0; i < 3; ++i) {
         ui_.add_blank_line();
     }
     ui_.add_sentences(txtutil_->start_help());
     ui_.add_blank_line();
-    autoload();
+    if (last_path) {
+        autoload(*last_path, last_game);
+    }
 }
 
-// The last game: resumed when it was unfinished, otherwise only its options and the nickname
-// are taken over. A missing file changes nothing; one that cannot be read is kept aside and
-// only its nickname, when that line was read, is taken over.
-void CHESS_APPLICATION_MANAGER::autoload() {
+// Where the last game is kept: the per-user data folder first, then the installation directory;
+// none when neither holds one.
+std::optional<std::string> CHESS_APPLICATION_MANAGER::last_game_path() const {
     std::vector<std::string> candidates;
     if (data_directory_ != install_dir_->item()) {
         candidates.push_back(CHESS_APPLICATION_INSTALL_DIR::joined(data_directory_, autosave_name));
     }
     candidates.push_back(install_dir_->file(autosave_name));
     const auto found = std::find_if(candidates.begin(), candidates.end(), file_exists);
-    if (found == candidates.end()) {
-        return;
-    }
-    const auto file = std::make_unique<CHESS_GAME_FILE>(*found);
-    file->read();
-    set_nickname(file->nickname().value_or(player_nick_));
-    if (file->failed()) {
+    return found == candidates.end() ? std::nullopt : std::optional<std::string>(*found);
+}
+
+// The last game: resumed when it was unfinished, otherwise only its options are taken over (its
+// nickname was taken when it was read). One that cannot be read is kept aside.
+void CHESS_APPLICATION_MANAGER::autoload(const std::string& path, const CHESS_GAME_FILE& file) {
+    if (file.failed()) {
         // Only a file can hold a damaged game; anything else under the name is left alone.
         std::error_code error;
-        if (std::filesystem::is_regular_file(*found, error)) {
-            keep_damaged_last_game(*found, file->error_message());
+        if (std::filesystem::is_regular_file(path, error)) {
+            keep_damaged_last_game(path, file.error_message());
         }
         return;
     }
-    const CHESS_GAME_OPTIONS options = file->options().value_or(CHESS_GAME_OPTIONS());
-    const CHESS_GAME& g = file->game();
-    if (g.has_moves() && !g.is_over() && !file->resigned()) {
+    const CHESS_GAME_OPTIONS options = file.options().value_or(CHESS_GAME_OPTIONS());
+    const CHESS_GAME& g = file.game();
+    if (g.has_moves() && !g.is_over() && !file.resigned()) {
         begin_game(g, options, false);
         return;
     }
@@ -566,9 +605,10 @@ void CHESS_APPLICATION_MANAGER::tick() {
     if (!accepting()) {
         return;
     }
-    if (!cam_on_ && ++counter_ > 6) {
+    if ((!cam_on_ || clip_failed_) && ++counter_ > 6) {
         counter_ = 0;
-        present_next(false);
+        clip_failed_ = false;
+        present_next(cam_on_);
     }
     if (searching()) {
         return;
@@ -829,8 +869,12 @@ void CHESS_APPLICATION_MANAGER::show_statistics() {
     }
     const CHESS_STATISTICS& statistics = search_->statistics();
     CHAT_STATISTICS_VALUES values;
-    values.nodes_per_second = statistics.nodes_per_second;
-    values.last_nps = statistics.last_nps;
+    if (statistics.nodes_per_second_measured) {
+        values.nodes_per_second = statistics.nodes_per_second;
+    }
+    if (statistics.last_nps_measured) {
+        values.last_nps = statistics.last_nps;
+    }
     values.last_node_count = statistics.last_node_count;
     values.total_hash_slots = statistics.total_hash_slots;
     values.hash_slots_used = statistics.hash_slots_used;
@@ -1011,6 +1055,7 @@ void CHESS_APPLICATION_MANAGER::raise(VELMORA_EVENT event) {
 
 void CHESS_APPLICATION_MANAGER::set_cam_on(bool on) {
     cam_on_ = on;
+    clip_failed_ = false;
     velmora_->set_webcam_on(on);
 }
 
@@ -1025,8 +1070,17 @@ void CHESS_APPLICATION_MANAGER::present_next(bool with_clip) {
 }
 
 void CHESS_APPLICATION_MANAGER::clip_end() {
-    if (accepting() && cam_on_) {
+    if (accepting() && cam_on_ && !clip_failed_) {
         present_next(true);
+    }
+}
+
+// The next reaction waits as long as it would with the webcam off, so clips that cannot play
+// never chase each other through the chat.
+void CHESS_APPLICATION_MANAGER::clip_failed() {
+    if (accepting() && cam_on_) {
+        clip_failed_ = true;
+        counter_ = 0;
     }
 }
 

@@ -26,6 +26,7 @@
 
 class CHAT_TEXT_UTILITIES;
 class CHESS_APPLICATION_INSTALL_DIR;
+class CHESS_GAME_FILE;
 class CHESS_SEARCH_NO_THREAD;
 class VELMORA;
 class VELMORA_EVENT;
@@ -67,6 +68,8 @@ class CHESS_APPLICATION_MANAGER : public CHESS_APP_STATE_CONSTANTS,
     void tick();
     // The video window reports the end of a clip: with the webcam on, the next response plays.
     void clip_end();
+    // The video window reports a clip that could not be played.
+    void clip_failed();
     // The player selected ply n (0..history count) in the history list.
     void history_select(int32_t n);
     // The window is closing: writes the last game and stops a running search. Always answers
@@ -88,7 +91,8 @@ class CHESS_APPLICATION_MANAGER : public CHESS_APP_STATE_CONSTANTS,
     bool read_configuration();
     void check_video_file();
     void start_sequence();
-    void autoload();
+    std::optional<std::string> last_game_path() const;
+    void autoload(const std::string& path, const CHESS_GAME_FILE& file);
     void keep_damaged_last_game(const std::string& path, const std::string& reason);
     static std::optional<std::string> moved_aside(const std::string& path);
     std::string data_file(const std::string& name) const;
@@ -167,6 +171,8 @@ class CHESS_APPLICATION_MANAGER : public CHESS_APP_STATE_CONSTANTS,
     bool failed_ = false;
     bool started_ = false;
     bool cam_on_ = false;
+    // A clip could not play: the next reaction comes at the pace of the webcam being off.
+    bool clip_failed_ = false;
     bool resigned_ = false;
     bool video_file_available_ = false;
     // A search has returned and the tick that applies it has not come yet.

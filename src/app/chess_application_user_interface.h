@@ -56,6 +56,8 @@ class CHESS_APPLICATION_USER_INTERFACE {
 
     // Webcam: opening answers an error text, or nothing when the video opened.
     virtual std::optional<std::string> open_video(const std::string& path) = 0;
+    // The number of frames the opened video holds.
+    virtual int64_t video_frame_count() = 0;
     virtual void play_clip(int32_t first_frame, int32_t last_frame) = 0;
     virtual void stop_video() = 0;
     virtual void disable_webcam_switch() = 0;

@@ -18,4 +18,7 @@ class CHESS_SETTINGS_STORE {
     // A per-user folder the program may always write to, for its own files when the
     // installation directory is not writable.
     virtual std::string user_data_directory() const = 0;
+    // Where the user finds the program's key to edit it (on Linux: the settings file's path);
+    // empty where the key's own name already says so (the registry).
+    virtual std::string location() const = 0;
 };

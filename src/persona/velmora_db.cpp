@@ -254,6 +254,7 @@ void VELMORA_DB::close_group() {
         fail("empty group '" + current_group_->name + "' not allowed");
     } else {
         const std::string name = current_group_->name;
+        file_order_.push_back(current_group_.get());
         groups_.emplace(name, std::move(current_group_));
     }
     current_group_.reset();

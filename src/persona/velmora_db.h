@@ -48,6 +48,8 @@ class VELMORA_DB {
     int32_t checksum() const { return checksum_; }
 
     std::size_t group_count() const { return groups_.size(); }
+    // Every group in the order the file defines them.
+    const std::vector<const VELMORA_DB_GROUP*>& groups_in_file_order() const { return file_order_; }
     // The group of that name (any case), or null.
     const VELMORA_DB_GROUP* group(const std::string& name) const;
 
@@ -101,6 +103,7 @@ class VELMORA_DB {
     static void append_joined(std::string& result, const std::vector<std::string>& lines);
 
     VELMORA_DB_GROUP_TABLE groups_;
+    std::vector<const VELMORA_DB_GROUP*> file_order_;
     std::string filename_;
     bool for_sealing_ = false;
     bool failed_ = false;

@@ -51,6 +51,10 @@ void CHESS_GUI_VIDEO::open(const std::string& file_name) {
     }
 }
 
+int64_t CHESS_GUI_VIDEO::frame_count() const {
+    return device_->frame_count();
+}
+
 void CHESS_GUI_VIDEO::play(int32_t start_frame, int32_t end_frame) {
     video_window_->show();
     playing_clip_ = true;
@@ -72,12 +76,16 @@ void CHESS_GUI_VIDEO::set_caption(const QString& caption) {
 }
 
 // The latest clip ended: the main window may now present the next reaction.
-void CHESS_GUI_VIDEO::clip_finished() {
+void CHESS_GUI_VIDEO::clip_finished(bool played) {
     if (!playing_clip_) {
         return;
     }
     reset_playing_state();
-    emit clip_ended();
+    if (played) {
+        emit clip_ended();
+    } else {
+        emit clip_failed();
+    }
 }
 
 // The flag is cleared before the device stops, so nothing that stopping sets off can report the

@@ -2,8 +2,9 @@
 // draws its background picture, a raised edge and its caption (the character's nickname); while
 // a clip plays, a child video window at (8, 16), as large as the video, covers the picture, and
 // it is hidden again when the clip ends or is stopped. The end of the latest clip is reported
-// once through clip_ended, always from the event loop and never from inside play; a clip cut
-// short by another play or a stop reports nothing. A failed open leaves the background and the
+// once, through clip_ended or, when not one frame of it could be shown, clip_failed; always from
+// the event loop and never from inside play. A clip cut short by another play or a stop reports
+// nothing. A failed open leaves the background and the
 // caption, and failed() with error_message() tell why.
 #pragma once
 
@@ -31,6 +32,8 @@ class CHESS_GUI_VIDEO : public QWidget {
     void open(const std::string& file_name);
     bool failed() const { return failed_; }
     const std::string& error_message() const { return error_message_; }
+    // The number of frames the opened video holds (0 when none is open).
+    int64_t frame_count() const;
 
     // Plays one clip range, frames start..end inclusive.
     void play(int32_t start_frame, int32_t end_frame);
@@ -45,12 +48,15 @@ class CHESS_GUI_VIDEO : public QWidget {
 
   signals:
     void clip_ended();
+    // The latest clip could not be played at all (its range lies past the video's end, or its
+    // frames do not decode).
+    void clip_failed();
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    void clip_finished();
+    void clip_finished(bool played);
     void reset_playing_state();
 
     // A child object: every webcam has a device of its own, with its own numbering of plays, so

@@ -54,11 +54,21 @@ bool CHESS_GUI_VIDEO_DECODER::open_video_stream() {
     width_ = stream->codecpar->width;
     height_ = stream->codecpar->height;
     frame_duration_us_ = av_rescale(1000000, rate.den, rate.num);
-    frame_count_ = stream->nb_frames > 0 ? stream->nb_frames
-                   : stream->duration != AV_NOPTS_VALUE
-                       ? av_rescale_q(stream->duration, stream->time_base, av_inv_q(rate))
-                       : 0;
+    frame_count_ = count_frames();
     return true;
+}
+
+// The frames the file really holds: a header may announce more than a cut-short file still has.
+// Each packet of the video stream holds one frame in the containers the game plays; nothing is
+// decoded, and the stream is rewound afterwards.
+int64_t CHESS_GUI_VIDEO_DECODER::count_frames() {
+    int64_t frames = 0;
+    while (av_read_frame(format_, packet_) >= 0) {
+        frames += packet_->stream_index == stream_index_ && packet_->size > 0 ? 1 : 0;
+        av_packet_unref(packet_);
+    }
+    av_seek_frame(format_, stream_index_, origin_, AVSEEK_FLAG_BACKWARD);
+    return frames;
 }
 
 void CHESS_GUI_VIDEO_DECODER::close() {

@@ -35,7 +35,7 @@ class CHESS_GUI_VIDEO_DECODER {
     int32_t height() const { return height_; }
     // The length of one frame in microseconds.
     int64_t frame_duration_us() const { return frame_duration_us_; }
-    // The number of frames the container announces, or the one its duration implies.
+    // The number of frames the video stream holds, counted when the file was opened.
     int64_t frame_count() const { return frame_count_; }
 
     // Positions the stream at the key frame at or before `frame`; false when that fails.
@@ -49,6 +49,7 @@ class CHESS_GUI_VIDEO_DECODER {
 
   private:
     bool open_video_stream();
+    int64_t count_frames();
     bool send_next_packet();
     // Conversions between frame numbers and timestamps of the video stream.
     int64_t stamp_of(int64_t frame) const;

@@ -28,8 +28,8 @@ void CHESS_GUI_VIDEO_DEVICE::play(int64_t start, int64_t end) {
     if (worker_.joinable()) {
         command({serial_, start, end, true});
     } else {
-        // Nothing to play from: the range ends at once, but only once play has returned.
-        post_end(serial_);
+        // Nothing to play from: the range fails at once, but only once play has returned.
+        post_end(serial_, false);
     }
 }
 
@@ -85,11 +85,12 @@ void CHESS_GUI_VIDEO_DEVICE::run_worker(uint64_t taken) {
 void CHESS_GUI_VIDEO_DEVICE::play_range(const range_command& c) {
     using clock = std::chrono::steady_clock;
     if (c.start < 0 || c.end < c.start || !decoder_.seek(c.start)) {
-        post_end(c.serial);
+        post_end(c.serial, false);
         return;
     }
     const auto slot = std::chrono::microseconds(decoder_.frame_duration_us());
     auto deadline = clock::now();
+    bool played = false;
     // Frames before the range come from the key frame the seek landed on; they are decoded
     // (later frames depend on them) but neither converted nor shown.
     while (decoder_.next_frame()) {
@@ -114,11 +115,12 @@ void CHESS_GUI_VIDEO_DEVICE::play_range(const range_command& c) {
             return;
         }
         post_frame(c.serial, frame, image);
+        played = true;
         deadline += slot;
     }
     // The last frame stays on screen for its whole slot before the range counts as ended.
     if (wait_until(deadline, c.serial)) {
-        post_end(c.serial);
+        post_end(c.serial, played);
     }
 }
 
@@ -140,9 +142,9 @@ void CHESS_GUI_VIDEO_DEVICE::post_frame(uint64_t serial, int64_t frame, const QI
         Qt::QueuedConnection);
 }
 
-void CHESS_GUI_VIDEO_DEVICE::post_end(uint64_t serial) {
+void CHESS_GUI_VIDEO_DEVICE::post_end(uint64_t serial, bool played) {
     QMetaObject::invokeMethod(
-        this, [this, serial] { end_range(serial); }, Qt::QueuedConnection);
+        this, [this, serial, played] { end_range(serial, played); }, Qt::QueuedConnection);
 }
 
 // Frames and ends of abandoned ranges may still be in the queue; their serials tell them apart.
@@ -156,10 +158,10 @@ void CHESS_GUI_VIDEO_DEVICE::show_frame(uint64_t serial, int64_t frame, const QI
     emit frame_shown(frame);
 }
 
-void CHESS_GUI_VIDEO_DEVICE::end_range(uint64_t serial) {
+void CHESS_GUI_VIDEO_DEVICE::end_range(uint64_t serial, bool played) {
     if (serial != serial_ || !range_active_) {
         return;
     }
     range_active_ = false;
-    emit range_finished();
+    emit range_finished(played);
 }

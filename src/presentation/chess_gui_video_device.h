@@ -46,8 +46,8 @@ class CHESS_GUI_VIDEO_DEVICE : public QObject {
     void close();
 
   signals:
-    // The latest range ended or could not be played.
-    void range_finished();
+    // The latest range ended; played is false when not one of its frames could be shown.
+    void range_finished(bool played);
     // A frame of the current range has just been drawn into the window.
     void frame_shown(qint64 frame);
 
@@ -65,9 +65,9 @@ class CHESS_GUI_VIDEO_DEVICE : public QObject {
     bool is_interrupted(uint64_t serial);
     bool wait_until(std::chrono::steady_clock::time_point deadline, uint64_t serial);
     void post_frame(uint64_t serial, int64_t frame, const QImage& image);
-    void post_end(uint64_t serial);
+    void post_end(uint64_t serial, bool played);
     void show_frame(uint64_t serial, int64_t frame, const QImage& image);
-    void end_range(uint64_t serial);
+    void end_range(uint64_t serial, bool played);
 
     CHESS_GUI_VIDEO_DECODER decoder_; // the worker's alone while it runs
     QPointer<QLabel> window_;

@@ -40,3 +40,8 @@ std::string CHESS_DESKTOP_SETTINGS_STORE::user_data_directory() const {
     QDir().mkpath(folder);
     return CHESS_GUI_TEXT::to_std(folder);
 }
+
+std::string CHESS_DESKTOP_SETTINGS_STORE::location() const {
+    const QString file = native_settings().fileName();
+    return file.startsWith(QLatin1Char('\\')) ? std::string() : CHESS_GUI_TEXT::to_std(file);
+}

@@ -22,8 +22,10 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDeadlineTimer>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QWindow>
 
 // The window's layout: the edges of the content and of the side panel, and the places derived
 // from them.
@@ -137,6 +139,7 @@ void CHESS_MAIN_WINDOW::create_chat_controls() {
     chat_video->move(right - 176, chat_top);
     chat_video->set_caption(QString());
     connect(chat_video, &CHESS_GUI_VIDEO::clip_ended, this, &CHESS_MAIN_WINDOW::on_clip_end);
+    connect(chat_video, &CHESS_GUI_VIDEO::clip_failed, this, &CHESS_MAIN_WINDOW::on_clip_failed);
     chat_video_switch = new CHESS_GUI_IMAGE_BUTTON(this, QPoint(right - 29, chat_top - 24),
                                                    bitmaps::webcam_on, bitmaps::webcam_off);
     chat_video_switch->setObjectName(QStringLiteral("chat_video_switch"));
@@ -232,6 +235,12 @@ void CHESS_MAIN_WINDOW::on_link_click(const CHESS_LINK_DATA& link) {
 void CHESS_MAIN_WINDOW::on_clip_end() {
     if (ready()) {
         mgr->clip_end();
+    }
+}
+
+void CHESS_MAIN_WINDOW::on_clip_failed() {
+    if (ready()) {
+        mgr->clip_failed();
     }
 }
 
@@ -365,6 +374,10 @@ std::optional<std::string> CHESS_MAIN_WINDOW::open_video(const std::string& path
     return std::nullopt;
 }
 
+int64_t CHESS_MAIN_WINDOW::video_frame_count() {
+    return chat_video->frame_count();
+}
+
 void CHESS_MAIN_WINDOW::play_clip(int32_t first_frame, int32_t last_frame) {
     chat_video->play(first_frame, last_frame);
 }
@@ -382,7 +395,27 @@ void CHESS_MAIN_WINDOW::show_error(const std::string& text) {
     QMessageBox box(QMessageBox::Critical, QStringLiteral("Initialization Error"),
                     CHESS_GUI_TEXT::to_qstring(text), QMessageBox::Ok, this);
     box.setObjectName(QStringLiteral("error_box"));
+    box.setWindowModality(Qt::ApplicationModal);
+    wait_until_placed();
+    // A message box takes its final size only once shown; centred before, it sits off-centre.
+    box.show();
+    centre_over_window(box);
     CHESS_GUI_MODAL::run(box);
+}
+
+// At start-up the window manager may not have placed the window yet; a box centred over it then
+// would land in the corner of the screen.
+void CHESS_MAIN_WINDOW::wait_until_placed() {
+    const QDeadlineTimer deadline(placing_wait_ms);
+    while (isVisible() && windowHandle() != nullptr && !windowHandle()->isExposed() &&
+           !deadline.hasExpired()) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 50);
+    }
+}
+
+void CHESS_MAIN_WINDOW::centre_over_window(QWidget& box) const {
+    const QRect frame = box.frameGeometry();
+    box.move(frameGeometry().center() - QPoint(frame.width() / 2, frame.height() / 2));
 }
 
 std::optional<CHESS_GAME_OPTIONS>

@@ -51,6 +51,8 @@ class CHESS_MAIN_WINDOW : public QWidget,
     static constexpr int32_t client_width = 674;
     static constexpr int32_t client_height = 562;
     static constexpr int32_t timer_period_ms = 1000;
+    // How long an error box at start-up waits for the window manager to place the window.
+    static constexpr int32_t placing_wait_ms = 2000;
 
     explicit CHESS_MAIN_WINDOW(const CHESS_SETTINGS_STORE& settings);
     ~CHESS_MAIN_WINDOW() override;
@@ -75,6 +77,8 @@ class CHESS_MAIN_WINDOW : public QWidget,
     void on_link_click(const CHESS_LINK_DATA& link);
     // The webcam finished its clip.
     void on_clip_end();
+    // The webcam could not play its clip.
+    void on_clip_failed();
     // A command of the chat menu (1..10); others are ignored.
     void on_menu_command(int32_t id);
     // The timer's tick.
@@ -106,6 +110,7 @@ class CHESS_MAIN_WINDOW : public QWidget,
     void enable_command(int32_t id) override;
     void disable_command(int32_t id) override;
     std::optional<std::string> open_video(const std::string& path) override;
+    int64_t video_frame_count() override;
     void play_clip(int32_t first_frame, int32_t last_frame) override;
     void stop_video() override;
     void disable_webcam_switch() override;
@@ -151,6 +156,8 @@ class CHESS_MAIN_WINDOW : public QWidget,
     bool ready() const;
     void pop_up_chat_menu();
     void close_after_failed_start();
+    void wait_until_placed();
+    void centre_over_window(QWidget& box) const;
 
     const CHESS_SETTINGS_STORE& settings_;
     std::unique_ptr<CHESS_APPLICATION_MANAGER> mgr;

@@ -12,6 +12,7 @@ class FAKE_SETTINGS_STORE : public CHESS_SETTINGS_STORE {
     bool key_present = true;
     std::map<std::string, std::string> values;
     std::string user_directory;
+    std::string settings_file = "/home/ada/.config/Kwo/VelMoraChess.conf";
 
     bool has_key() const override { return key_present; }
     std::optional<std::string> value(const std::string& name) const override {
@@ -22,4 +23,5 @@ class FAKE_SETTINGS_STORE : public CHESS_SETTINGS_STORE {
         return found->second;
     }
     std::string user_data_directory() const override { return user_directory; }
+    std::string location() const override { return settings_file; }
 };

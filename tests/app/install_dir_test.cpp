@@ -1,5 +1,6 @@
 #include "app/chess_application_install_dir.h"
 #include "app_test_support.h"
+#include "persona/velmora_db.h"
 #include "persona/velmora_seal.h"
 
 using namespace app_test;
@@ -74,23 +75,37 @@ class StartFailure : public APP_TEST {
         EXPECT_FALSE(fs::exists(install / "lastgame.txt"));
         EXPECT_FALSE(fs::exists(root / "user" / "lastgame.txt"));
     }
+
+    // The second line of an installation error: where the setting lives and what to do.
+    std::string advice() const {
+        return "\nOn this system the setting lives in " + store.settings_file +
+               ": run make install, or set InstallPath there.";
+    }
 };
 
 TEST_F(StartFailure, NoKey) {
     store.key_present = false;
+    expect_failed_start("Installation Error: Unable to open the registry key: " + key + advice());
+}
+
+// Where the key is the registry itself, its name in the message says it all.
+TEST_F(StartFailure, NoKeyInARegistryGetsNoSecondLine) {
+    store.key_present = false;
+    store.settings_file.clear();
     expect_failed_start("Installation Error: Unable to open the registry key: " + key);
 }
 
 TEST_F(StartFailure, NoValue) {
     store.values.clear();
-    expect_failed_start("Installation Error: Missing value name: " + key + "\\InstallPath");
+    expect_failed_start("Installation Error: Missing value name: " + key + "\\InstallPath" +
+                        advice());
 }
 
 TEST_F(StartFailure, NoDirectory) {
     const std::string gone = (root / "gone").string();
     store.values["InstallPath"] = gone;
     expect_failed_start("Installation Error: The directory " + key + "\\InstallPath = " + gone +
-                        " does not exist");
+                        " does not exist" + advice());
 }
 
 TEST_F(StartFailure, NoPersonaFileNamesTheJoinedPath) {
@@ -105,5 +120,18 @@ TEST_F(StartFailure, PersonaWithoutAPredefinedGroup) {
     text.replace(text.find("[@EE]"), 5, "[@EX]");
     write_file(persona, text);
     ASSERT_FALSE(VELMORA_SEAL(persona).failed());
-    expect_failed_start("Pre-defined group '@EE' does not exist");
+    expect_failed_start("Pre-defined group '@EE' does not exist\nPersona file: " + persona);
+}
+
+TEST_F(StartFailure, AnUnsealedEditSaysHowToSeal) {
+    const std::string persona = (install / "velmora_chess.dat").string();
+    std::string text = read_file(persona);
+    text.replace(text.find("[@EE]"), 5, "[@EE]\nT an added line.");
+    write_file(persona, text);
+    const VELMORA_DB db(persona);
+    ASSERT_NE(db.error_message().find(": Invalid magic number"), std::string::npos);
+    expect_failed_start(db.error_message() +
+                        "\nThe file was edited without sealing it. Seal it with: "
+                        "velmora-persona seal " +
+                        persona);
 }

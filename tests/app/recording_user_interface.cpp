@@ -226,6 +226,11 @@ void RECORDING_USER_INTERFACE::play_clip(int32_t first_frame, int32_t last_frame
     clips.emplace_back(first_frame, last_frame);
 }
 
+int64_t RECORDING_USER_INTERFACE::video_frame_count() {
+    record("video_frame_count");
+    return video_frames;
+}
+
 void RECORDING_USER_INTERFACE::stop_video() {
     record("stop_video");
 }

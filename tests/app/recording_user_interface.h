@@ -57,6 +57,7 @@ class RECORDING_USER_INTERFACE : public CHESS_APPLICATION_USER_INTERFACE {
     std::deque<std::string> nickname_answers;
     std::deque<std::optional<std::vector<std::string>>> debug_answers;
     std::optional<std::string> open_video_error;
+    int64_t video_frames = 1000000;
     // Runs inside process_pending_events, as a message dispatched during the search would.
     std::function<void()> on_pump;
 
@@ -96,6 +97,7 @@ class RECORDING_USER_INTERFACE : public CHESS_APPLICATION_USER_INTERFACE {
     void enable_command(int32_t id) override;
     void disable_command(int32_t id) override;
     std::optional<std::string> open_video(const std::string& path) override;
+    int64_t video_frame_count() override;
     void play_clip(int32_t first_frame, int32_t last_frame) override;
     void stop_video() override;
     void disable_webcam_switch() override;

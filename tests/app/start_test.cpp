@@ -82,6 +82,49 @@ TEST_F(Start, VideoProblemsOnlySwitchTheWebcamOff) {
     }
 }
 
+// A video that opens but is too short for the clips (cut short, or another file) would fail every
+// clip at once: the start treats it as broken, with one box that names the files and the fault.
+TEST_F(Start, AVideoShorterThanTheClipsSwitchesTheWebcamOff) {
+    ui.video_frames = 10;
+    start();
+    const std::string video = (install / "velmora_chess.avi").string();
+    ASSERT_EQ(ui.errors.size(), 1u);
+    const std::string& error = ui.errors[0];
+    EXPECT_EQ(
+        error.rfind("Webcam disabled. (" + (install / "velmora_chess.dat").string() + ": clip ", 0),
+        0u)
+        << error;
+    EXPECT_NE(error.find("ends past the last frame (9) of " + video + ")"), std::string::npos)
+        << error;
+    EXPECT_FALSE(manager->cam_on());
+    EXPECT_TRUE(ui.webcam_switch_disabled);
+    EXPECT_TRUE(ui.clips.empty());
+    manager->webcam_on();
+    EXPECT_FALSE(manager->cam_on());
+}
+
+// A clip that cannot play hands over to the next reaction no sooner than the webcam-off pace:
+// seven ticks, and a late report of a clip's end does not cut the wait short.
+TEST_F(Start, AFailedClipWaitsForTheWebcamOffPace) {
+    start();
+    ASSERT_TRUE(manager->cam_on());
+    new_game(level1());
+    const std::size_t clips = ui.clips.size();
+    const std::size_t chat = ui.chat.size();
+    manager->clip_failed();
+    for (int tick = 1; tick <= 6; ++tick) {
+        manager->tick();
+        manager->clip_end();
+    }
+    EXPECT_EQ(ui.clips.size(), clips);
+    EXPECT_EQ(ui.chat.size(), chat);
+    manager->tick();
+    EXPECT_EQ(ui.clips.size(), clips + 1);
+    // A clip that plays brings the next one at its end again.
+    manager->clip_end();
+    EXPECT_EQ(ui.clips.size(), clips + 2);
+}
+
 // The game in progress is written on close and resumed at the next start.
 TEST_F(Start, AutosaveAndAutoloadResumeTheGame) {
     start();
@@ -104,6 +147,19 @@ TEST_F(Start, AutosaveAndAutoloadResumeTheGame) {
     EXPECT_TRUE(ui.board_enabled);
     EXPECT_EQ(ui.side_to_move, 1);
     EXPECT_EQ(reactions(), (std::vector<std::string>{"sitdown text.", "game_continue text."}));
+}
+
+// The start text greets the player of the resumed game, and its new-game link answers that a
+// game is on.
+TEST_F(Start, TheStartTextGreetsTheResumedPlayer) {
+    save_game_file("install/lastgame.txt", game_of({"e2e4", "e7e5"}), level1(), "Ada");
+    start();
+    ASSERT_EQ(manager->state(), A::state_player_turn);
+    EXPECT_TRUE(ui.chat_has("Welcome, Ada. Click help for help."));
+    EXPECT_FALSE(ui.chat_has("Welcome, player. Click help for help."));
+    manager->follow_link(CHESS_LINK_DATA(std::string("START_MENU"), "Start a new game"));
+    EXPECT_TRUE(ui.chat_has("[game already in progress]"));
+    EXPECT_EQ(manager->game().move_count(), 2);
 }
 
 // The computer to move in the resumed game: its search runs during the start, and the first

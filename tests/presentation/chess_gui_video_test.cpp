@@ -44,6 +44,10 @@ class WebcamTest : public testing::Test {
             shown_.push_back(shown);
         });
         QObject::connect(webcam_.get(), &CHESS_GUI_VIDEO::clip_ended, [this] { ++ends_; });
+        QObject::connect(webcam_.get(), &CHESS_GUI_VIDEO::clip_failed, [this] {
+            ++ends_;
+            ++failures_;
+        });
     }
 
     std::string path(const char* name) const {
@@ -69,7 +73,8 @@ class WebcamTest : public testing::Test {
     QLabel* video_window_ = nullptr;
     CHESS_GUI_VIDEO_DEVICE* device_ = nullptr;
     std::vector<int> shown_;
-    int ends_ = 0;
+    int ends_ = 0; // clips reported over, played or failed
+    int failures_ = 0;
 };
 
 std::vector<int> frames(int first, int last) {
@@ -164,18 +169,21 @@ TEST_F(WebcamTest, StopHidesTheVideoAndReportsNothing) {
     EXPECT_EQ(shown_.size(), shown_at_stop);
 }
 
-// The end of a range that cannot play arrives through the event loop, never inside play.
+// The end of a range that cannot play arrives through the event loop, never inside play, and
+// says that nothing played; a range that runs past the end after some frames has played.
 TEST_F(WebcamTest, ARangePastTheEndReportsItsEndQueued) {
     open_clips();
     webcam_->play(20, 25);
     EXPECT_EQ(ends_, 0);
     ASSERT_TRUE(wait_for_end());
+    EXPECT_EQ(failures_, 1);
     EXPECT_TRUE(shown_.empty());
     EXPECT_FALSE(video_window_->isVisible());
 
     webcam_->play(8, 12);
     EXPECT_EQ(ends_, 1);
     ASSERT_TRUE(wait_for_end(2));
+    EXPECT_EQ(failures_, 1);
     EXPECT_EQ(shown_, frames(8, 9));
 }
 
@@ -185,10 +193,11 @@ TEST_F(WebcamTest, AClipOnAVideoThatFailedToOpenEndsAtOnce) {
     for (const std::string& file : {sound, path("missing.avi")}) {
         webcam_->open(file);
         ASSERT_TRUE(webcam_->failed());
-        ends_ = 0;
+        ends_ = failures_ = 0;
         webcam_->play(0, 3);
         EXPECT_EQ(ends_, 0);
         ASSERT_TRUE(wait_for_end());
+        EXPECT_EQ(failures_, ends_);
         EXPECT_TRUE(shown_.empty());
     }
 }

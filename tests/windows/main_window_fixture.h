@@ -32,6 +32,7 @@ class TEST_SETTINGS_STORE : public CHESS_SETTINGS_STORE {
         return found == values.end() ? std::nullopt : std::optional<std::string>(found->second);
     }
     std::string user_data_directory() const override { return user_directory; }
+    std::string location() const override { return "velmora-test.conf"; }
 };
 
 class MAIN_WINDOW_TEST : public testing::Test {
@@ -63,9 +64,9 @@ class MAIN_WINDOW_TEST : public testing::Test {
         std::filesystem::remove_all(root, error);
     }
 
-    // A video long enough for every clip of the test persona.
-    void add_video() {
-        ASSERT_TRUE(make_test_video((install / "velmora_chess.avi").string(), 900, 100));
+    // By default a video long enough for every clip of the test persona.
+    void add_video(int frames = 900) {
+        ASSERT_TRUE(make_test_video((install / "velmora_chess.avi").string(), frames, 100));
     }
 
     CHESS_MAIN_WINDOW& start_window() {

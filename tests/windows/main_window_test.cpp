@@ -10,7 +10,10 @@
 #include "windows/chess_gui_history_scroll.h"
 #include "windows/chess_gui_image_button.h"
 #include "windows/chess_gui_static.h"
+#include "windows/debug_dialog.h"
+#include "windows/new_game_dialog.h"
 #include "windows/nickname_dialog.h"
+#include "windows/velmora_chess.h"
 
 #include <QElapsedTimer>
 #include <QLineEdit>
@@ -208,6 +211,58 @@ TEST_F(MainWindow, TheWebcamButtonSwitchesThePacing) {
     QSignalSpy ended(w.chat_video, &CHESS_GUI_VIDEO::clip_ended);
     ASSERT_TRUE(QTest::qWaitFor([&] { return ended.count() >= 2; }, 10000));
     EXPECT_TRUE(w.chat_video->is_playing_clip());
+}
+
+// A video that opens but is far too short for the clips: one box naming the files and the
+// fault, the webcam off and its switch disabled, and no reaction flooding the chat.
+TEST_F(MainWindow, AVideoTooShortForTheClipsSwitchesTheWebcamOff) {
+    add_video(20);
+    CHESS_MAIN_WINDOW& w = start_window();
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_EQ(errors[0].rfind("Initialization Error: Webcam disabled. (", 0), 0u) << errors[0];
+    EXPECT_NE(errors[0].find("ends past the last frame (19) of " +
+                             (install / "velmora_chess.avi").string()),
+              std::string::npos)
+        << errors[0];
+    EXPECT_FALSE(manager().cam_on());
+    EXPECT_FALSE(w.chat_video_switch->is_on());
+    EXPECT_FALSE(w.chat_video_switch->isEnabled());
+    EXPECT_FALSE(w.chat_video->is_playing_clip());
+    const int blocks = w.chat_output->document()->blockCount();
+    QTest::qWait(300);
+    EXPECT_EQ(w.chat_output->document()->blockCount(), blocks);
+}
+
+// The window system adds nothing to the captions: the application sets no display name.
+TEST_F(MainWindow, CaptionsAreTheProgramsOwn) {
+    VELMORA_CHESS::identify();
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QCoreApplication::applicationName());
+    CHESS_MAIN_WINDOW& w = start_window();
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("Velmora Chess v1.2"));
+    EXPECT_EQ(w.new_game_dialog->windowTitle(), QStringLiteral("New Game"));
+    EXPECT_EQ(w.nickname_dialog->windowTitle(), QStringLiteral("Change Nickname"));
+    EXPECT_EQ(w.debug_dialog->windowTitle(), QStringLiteral("Debug Dialog"));
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_EQ(errors[0].rfind("Initialization Error: ", 0), 0u);
+}
+
+// An error box opens centred over the main window wherever the window stands.
+TEST_F(MainWindow, AMessageBoxOpensCentredOverTheWindow) {
+    window = std::make_unique<CHESS_MAIN_WINDOW>(store);
+    window->move(300, 200);
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    QPoint box_centre;
+    CHESS_GUI_MODAL::set_handler([&](QDialog& dialog) {
+        box_centre = dialog.frameGeometry().center();
+        answer(dialog);
+    });
+    window->start(); // no video: one box
+    ASSERT_EQ(errors.size(), 1u);
+    const QPoint window_centre = window->frameGeometry().center();
+    EXPECT_LE((box_centre - window_centre).manhattanLength(), 4)
+        << box_centre.x() << "," << box_centre.y() << " vs " << window_centre.x() << ","
+        << window_centre.y();
 }
 
 TEST_F(MainWindow, ClosingWritesTheLastGameAndTheNextStartResumesIt) {

@@ -1,46 +1,21 @@
 #include "video_check.h"
 
-#include "persona/velmora_text_rules.h"
-
-#include <fstream>
+#include "persona/velmora_video_fit.h"
 
 extern "C" {
 #include <libavformat/avformat.h>
 }
 
 VELMORA_VIDEO_CHECK::VELMORA_VIDEO_CHECK(const VELMORA_DB& db, const std::string& persona_file,
-                                         const std::string& video_file)
-    : persona_file_(persona_file), video_file_(video_file) {
+                                         const std::string& video_file) {
     frame_count_ = count_frames(video_file, error_message_);
     if (frame_count_ < 0) {
         failed_ = true;
         return;
     }
-    // A stripped line that is '[' name ']' is a group header: the loader accepted the file.
-    std::ifstream in(persona_file, std::ios::binary);
-    std::string line;
-    while (!failed_ && std::getline(in, line)) {
-        const std::string record = VELMORA_TEXT_RULES::strip(line);
-        if (record.size() > 2 && record.front() == '[' && record.back() == ']') {
-            const VELMORA_DB_GROUP* group = db.group(record.substr(1, record.size() - 2));
-            if (group != nullptr) {
-                check_group(*group);
-            }
-        }
-    }
-}
-
-void VELMORA_VIDEO_CHECK::check_group(const VELMORA_DB_GROUP& group) {
-    for (const VELMORA_CLIP& clip : group.clip_records) {
-        if (clip.end_frame >= frame_count_) {
-            failed_ = true;
-            error_message_ = persona_file_ + ": clip " + std::to_string(clip.start_frame) + " " +
-                             std::to_string(clip.end_frame) + " of group '" + group.name +
-                             "' ends past the last frame (" + std::to_string(frame_count_ - 1) +
-                             ") of " + video_file_;
-            return;
-        }
-    }
+    const VELMORA_VIDEO_FIT fit(db, persona_file, video_file, frame_count_);
+    failed_ = fit.failed();
+    error_message_ = fit.error_message();
 }
 
 int64_t VELMORA_VIDEO_CHECK::count_frames(const std::string& video_file, std::string& message) {

@@ -1,8 +1,7 @@
 // The --video check of velmora-persona: every clip range of a loaded persona file must lie within
-// the frames of the video the game will play it from. The frames are counted from the video
-// stream's packets with libavformat (nothing is decoded), so the persona core stays free of
-// FFmpeg and the check stays fast. Groups are found from the file's group headers and looked up
-// in the loaded data base, so clips of groups that no event uses are checked too.
+// the frames of the video the game will play it from (the game's own start-up check). The frames
+// are counted from the video stream's packets with libavformat (nothing is decoded), so the
+// persona core stays free of FFmpeg and the check stays fast.
 #pragma once
 
 #include "persona/velmora_db.h"
@@ -25,10 +24,6 @@ class VELMORA_VIDEO_CHECK {
     static int64_t count_frames(const std::string& video_file, std::string& message);
 
   private:
-    void check_group(const VELMORA_DB_GROUP& group);
-
-    std::string persona_file_;
-    std::string video_file_;
     int64_t frame_count_ = 0;
     bool failed_ = false;
     std::string error_message_;

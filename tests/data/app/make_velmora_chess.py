@@ -40,9 +40,10 @@ for n, key in enumerate(clips + list(texts) + ["ee"], start=2):
     if key in texts:
         lines += texts[key]
     elif key == "nogame":
-        lines.append("V 100 150")
+        lines.append("V 10 15")
     else:
-        lines += ["V %d %d" % (n * 100, n * 100 + 50), "T %s text." % key]
+        # Short clips, all within the first 900 frames of the window tests' video.
+        lines += ["V %d %d" % (n * 10, n * 10 + 5), "T %s text." % key]
     lines.append("")
 assert sum(1 for line in lines if line.startswith("[@")) == 82
 print("\n".join(lines))
