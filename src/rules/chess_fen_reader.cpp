@@ -77,8 +77,8 @@ bool CHESS_FEN_READER::read_placement(const std::string& field) {
             if (kind_of(p) == pawn && (rank == 1 || rank == 8)) {
                 return fail("pawn on " + square_name(square(file, rank)));
             }
-            if ((p == white_king && position_.white_king != 0) ||
-                (p == black_king && position_.black_king != 0)) {
+            if ((p == white_king && position_.white_king_square != 0) ||
+                (p == black_king && position_.black_king_square != 0)) {
                 return fail("more than one " + side_name(side_of(p)) + " king");
             }
             position_.put_piece(square(file, rank), p);
@@ -90,7 +90,7 @@ bool CHESS_FEN_READER::read_placement(const std::string& field) {
     if (rank != 1 || file != 9) {
         return fail("the piece placement does not describe 8 ranks of 8 squares");
     }
-    if (position_.white_king == 0 || position_.black_king == 0) {
+    if (position_.white_king_square == 0 || position_.black_king_square == 0) {
         return fail("each side needs a king");
     }
     return true;

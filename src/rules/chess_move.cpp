@@ -9,7 +9,7 @@ bool CHESS_MOVE::is_capture(const CHESS_POSITION& board) const {
 }
 
 bool CHESS_MOVE::takes_king(const CHESS_POSITION& board) const {
-    return dst == board.white_king || dst == board.black_king;
+    return dst == board.white_king_square || dst == board.black_king_square;
 }
 
 bool CHESS_MOVE::fits(const CHESS_POSITION& board) const {

@@ -2,9 +2,9 @@
 
 bool CHESS_POSITION::operator==(const CHESS_POSITION& other) const {
     return area_ == other.area_ && state == other.state && side_to_move == other.side_to_move &&
-           white_king == other.white_king && black_king == other.black_king &&
-           material_white == other.material_white && material_black == other.material_black &&
-           position_score == other.position_score &&
+           white_king_square == other.white_king_square &&
+           black_king_square == other.black_king_square && material_white == other.material_white &&
+           material_black == other.material_black && position_score == other.position_score &&
            position_endgame_score == other.position_endgame_score && hkey == other.hkey &&
            hlock_key == other.hlock_key;
 }
@@ -14,7 +14,7 @@ void CHESS_POSITION::clear() {
     occupied_.fill(0);
     state = CHESS_STATE();
     side_to_move = white;
-    white_king = black_king = 0;
+    white_king_square = black_king_square = 0;
     material_white = material_black = 0;
     position_score = position_endgame_score = 0;
     hkey = hlock_key = 0;
@@ -41,10 +41,10 @@ bool CHESS_POSITION::is_consistent() const {
             fresh.put_piece(s, area_[s]);
         }
     }
-    const bool kings_agree =
-        (white_king == 0 || area_[white_king] == CHESS_PIECE_CONSTANTS::white_king) &&
-        (black_king == 0 || area_[black_king] == CHESS_PIECE_CONSTANTS::black_king) &&
-        fresh.white_king == white_king && fresh.black_king == black_king;
+    const bool kings_agree = (white_king_square == 0 || area_[white_king_square] == white_king) &&
+                             (black_king_square == 0 || area_[black_king_square] == black_king) &&
+                             fresh.white_king_square == white_king_square &&
+                             fresh.black_king_square == black_king_square;
     return area_[0] == empty && occupied_ == fresh.occupied_ && kings_agree &&
            fresh.material_white == material_white && fresh.material_black == material_black &&
            fresh.position_score == position_score &&

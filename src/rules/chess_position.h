@@ -21,8 +21,8 @@ class CHESS_POSITION : public CHESS_GENERAL_CONSTANTS,
 
     CHESS_STATE state;
     int32_t side_to_move = white;
-    int32_t white_king = 0;
-    int32_t black_king = 0;
+    int32_t white_king_square = 0;
+    int32_t black_king_square = 0;
     int32_t material_white = 0;
     int32_t material_black = 0;
     int32_t position_score = 0;
@@ -46,20 +46,20 @@ class CHESS_POSITION : public CHESS_GENERAL_CONSTANTS,
         area_[s] = piece;
         occupied_[side_of(piece)] |= bit(s);
         add_delta(tables_->delta(s, piece), +1);
-        if (piece == CHESS_PIECE_CONSTANTS::white_king) {
-            white_king = s;
-        } else if (piece == CHESS_PIECE_CONSTANTS::black_king) {
-            black_king = s;
+        if (piece == white_king) {
+            white_king_square = s;
+        } else if (piece == black_king) {
+            black_king_square = s;
         }
     }
     void remove_piece(int32_t s) {
         occupied_[side_of(area_[s])] &= ~bit(s);
         add_delta(tables_->delta(s, area_[s]), -1);
         area_[s] = empty;
-        if (s == white_king) {
-            white_king = 0;
-        } else if (s == black_king) {
-            black_king = 0;
+        if (s == white_king_square) {
+            white_king_square = 0;
+        } else if (s == black_king_square) {
+            black_king_square = 0;
         }
     }
     // The same as remove_piece(from) then put_piece(to, piece) for the piece on from, with one
@@ -75,10 +75,10 @@ class CHESS_POSITION : public CHESS_GENERAL_CONSTANTS,
         hlock_key = wrap_add(hlock_key, wrap_add(arrive.lock, -leave.lock));
         position_score += arrive.score - leave.score;
         position_endgame_score += arrive.score_endgame - leave.score_endgame;
-        if (piece == CHESS_PIECE_CONSTANTS::white_king) {
-            white_king = to;
-        } else if (piece == CHESS_PIECE_CONSTANTS::black_king) {
-            black_king = to;
+        if (piece == white_king) {
+            white_king_square = to;
+        } else if (piece == black_king) {
+            black_king_square = to;
         }
     }
     // The squares holding pieces of side, one bit per square (bit s - 1 for square s).
@@ -102,7 +102,9 @@ class CHESS_POSITION : public CHESS_GENERAL_CONSTANTS,
         const CHESS_PATH* ray = tables_->ray(king_square(side), m.src);
         return ray == nullptr || !ray->attacked_by(*this, opponent(side));
     }
-    int32_t king_square(int32_t side) const { return side == white ? white_king : black_king; }
+    int32_t king_square(int32_t side) const {
+        return side == white ? white_king_square : black_king_square;
+    }
     // A side without a king (only in hand-made positions) is never in check.
     bool in_check(int32_t side) const {
         const int32_t s = king_square(side);
@@ -128,16 +130,6 @@ class CHESS_POSITION : public CHESS_GENERAL_CONSTANTS,
         hkey = wrap_add(hkey, d1);
         hlock_key = wrap_add(hlock_key, d2);
     }
-    // Adds (sign +1) or subtracts (sign -1) the material and positional contributions of a
-    // piece on s, without touching the square or the hash sums.
-    void add_scores(int32_t s, int32_t piece, int32_t sign) {
-        const CHESS_PIECE_DELTA& d = tables_->delta(s, piece);
-        material_white += sign * d.material_white;
-        material_black += sign * d.material_black;
-        position_score += sign * d.score;
-        position_endgame_score += sign * d.score_endgame;
-    }
-
     const CHESS_BOARD_TABLES& tables() const { return *tables_; }
     // Recomputes every sum and king square from the squares and compares.
     bool is_consistent() const;

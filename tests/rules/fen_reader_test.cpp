@@ -92,8 +92,8 @@ TEST(FenReader, PiecesLandOnTheirSquares) {
     EXPECT_EQ(board.item(sq("c1")), 2);
     EXPECT_EQ(board.item(sq("d1")), 5);
     EXPECT_EQ(board.item(sq("g1")), 9);
-    EXPECT_EQ(board.white_king, sq("e1"));
-    EXPECT_EQ(board.black_king, sq("e8"));
+    EXPECT_EQ(board.white_king_square, sq("e1"));
+    EXPECT_EQ(board.black_king_square, sq("e8"));
 }
 
 struct BAD_FEN {
@@ -179,7 +179,7 @@ TEST(FenReader, ReaderCanBeReusedAfterAFailure) {
     reader.read(CHESS_FEN_READER::start_position);
     EXPECT_FALSE(reader.failed());
     EXPECT_TRUE(reader.error_message().empty());
-    EXPECT_EQ(reader.position().white_king, sq("e1"));
+    EXPECT_EQ(reader.position().white_king_square, sq("e1"));
     reader.read("8/8/8/8/8/8/8/4K3 w - - 0 1");
     EXPECT_TRUE(reader.failed());
 }

@@ -32,8 +32,8 @@ void expect_same_board(const CHESS_POSITION& actual, const CHESS_POSITION& expec
     EXPECT_EQ(a.capture_piece, e.capture_piece) << context;
     EXPECT_EQ(a.fifty_counter, e.fifty_counter) << context;
     EXPECT_EQ(actual.side_to_move, expected.side_to_move) << context;
-    EXPECT_EQ(actual.white_king, expected.white_king) << context;
-    EXPECT_EQ(actual.black_king, expected.black_king) << context;
+    EXPECT_EQ(actual.white_king_square, expected.white_king_square) << context;
+    EXPECT_EQ(actual.black_king_square, expected.black_king_square) << context;
     EXPECT_EQ(actual.material_white, expected.material_white) << context;
     EXPECT_EQ(actual.material_black, expected.material_black) << context;
     EXPECT_EQ(actual.position_score, expected.position_score) << context;

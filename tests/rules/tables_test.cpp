@@ -192,7 +192,7 @@ TEST(Keys, SumsOfTheEntriesOfThePiecesOnTheBoard) {
     EXPECT_EQ(board.hkey, 14955299 + tables().move_square(sq("e4"), 12).hash_val);
     board.remove_piece(1);
     EXPECT_EQ(board.hkey, tables().move_square(sq("e4"), 12).hash_val);
-    EXPECT_EQ(board.black_king, sq("e4"));
+    EXPECT_EQ(board.black_king_square, sq("e4"));
     EXPECT_TRUE(board.is_consistent());
 }
 
