@@ -104,7 +104,7 @@ void CHESS_SEARCH::answer_without_iteration() {
         return;
     }
     CHESS_MOVGEN generator;
-    for_each_legal_move(board_, generator, [this](const CHESS_MOVE& m) {
+    generator.play_legal_moves(board_, [this](const CHESS_MOVE& m) {
         if (is_root_move(m)) {
             item_ = m;
         }
@@ -265,7 +265,6 @@ CHESS_SEARCH::EXPANSION CHESS_SEARCH::expand(int32_t depth, int32_t alpha, int32
     const int32_t r = pc_->row_of(depth);
     const int32_t key = board_.full_key();
     const int32_t lock = board_.full_lock();
-    const bool in_check = board_.in_check(board_.side_to_move);
     const bool at_root = depth == searching_depth_;
     int32_t root_move_number = 0;
     EXPANSION result{.searched = false,
@@ -274,33 +273,29 @@ CHESS_SEARCH::EXPANSION CHESS_SEARCH::expand(int32_t depth, int32_t alpha, int32
                      .type = CHESS_TRANSPOSITION_TABLE::entry_upper};
 
     repetition_.enter(key, lock);
-    for (generator.start(board_); generator.has_item(); generator.forth()) {
-        if (at_root && !is_root_move(generator.item())) {
-            continue;
-        }
-        generator.make_item();
-        if (!generator.item_is_legal(in_check)) {
-            generator.unmake_item();
-            continue;
+    result.cut_off = generator.play_legal_moves(board_, [&](const CHESS_MOVE& m) {
+        if (at_root && !is_root_move(m)) {
+            return true;
         }
         if (at_root && root_move_observer_) {
-            root_move_observer_(depth, generator.item(), ++root_move_number);
+            root_move_observer_(depth, m, ++root_move_number);
         }
         const int32_t score = -alpha_beta(depth - 1, -beta, -result.alpha);
-        generator.unmake_item();
         result.searched = true;
         if (score >= beta) {
-            trans_.store(depth, beta, CHESS_TRANSPOSITION_TABLE::entry_lower);
-            move_history_.add(generator.item(), depth);
-            generator.set_killer(generator.item());
-            result.cut_off = true;
-            break;
+            return false;
         }
         if (score > result.alpha) {
             result.alpha = score;
             result.type = CHESS_TRANSPOSITION_TABLE::entry_exact;
-            pc_->update_line(r, generator.item());
+            pc_->update_line(r, m);
         }
+        return true;
+    });
+    if (result.cut_off) {
+        trans_.store(depth, beta, CHESS_TRANSPOSITION_TABLE::entry_lower);
+        move_history_.add(generator.item(), depth);
+        generator.set_killer(generator.item());
     }
     repetition_.leave(key, lock);
     return result;

@@ -20,7 +20,7 @@ std::vector<CHESS_MOVE> CHESS_GAME::legal_moves() const {
     std::vector<CHESS_MOVE> moves;
     CHESS_POSITION board = board_;
     CHESS_MOVGEN generator;
-    for_each_legal_move(board, generator, [&moves](const CHESS_MOVE& m) {
+    generator.play_legal_moves(board, [&moves](const CHESS_MOVE& m) {
         moves.push_back(m);
         return true;
     });
@@ -59,11 +59,8 @@ void CHESS_GAME::compute_flags() {
     check_mate_ = stale_mate_ = draw_ = false;
     CHESS_POSITION board = board_;
     CHESS_MOVGEN generator;
-    bool can_move = false;
-    for_each_legal_move(board, generator, [&can_move](const CHESS_MOVE&) {
-        can_move = true;
-        return false;
-    });
+    const bool can_move =
+        generator.play_legal_moves(board, [](const CHESS_MOVE&) { return false; });
     const bool in_check = board_.in_check(board_.side_to_move);
     if (!can_move) {
         (in_check ? check_mate_ : stale_mate_) = true;

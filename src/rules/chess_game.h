@@ -67,20 +67,3 @@ class CHESS_GAME : public CHESS_GENERAL_CONSTANTS,
     bool stale_mate_ = false;
     bool draw_ = false;
 };
-
-// Calls visit(move) for every legal move of board's side to move, in generator order. The
-// generator is the caller's so that repeated calls allocate nothing.
-template <typename VISIT>
-void for_each_legal_move(CHESS_POSITION& board, CHESS_MOVGEN& generator, VISIT&& visit) {
-    const bool in_check = board.in_check(board.side_to_move);
-    generator.start(board);
-    while (generator.has_item()) {
-        generator.make_item();
-        const bool legal = generator.item_is_legal(in_check);
-        generator.unmake_item();
-        if (legal && !visit(generator.item())) {
-            return;
-        }
-        generator.forth();
-    }
-}

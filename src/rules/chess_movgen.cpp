@@ -27,7 +27,6 @@ void CHESS_MOVGEN::start(CHESS_POSITION& board) {
         moves_->reset();
     }
     has_item_ = false;
-    in_move_ = false;
     move_history_counter_ = history_picks;
 
     generate_all();

@@ -3,9 +3,9 @@
 // castling) sorted cheapest attacker on dearest victim first, then the killer, then up to four
 // quiet moves picked by history, then the remaining quiet moves in generation order.
 //
-// One generator serves one ply and is reused for every node at that ply; the best move and the
-// killer survive from node to node. The moves are pseudo-legal: the caller makes the move and
-// rejects it when the mover's king is left attacked.
+// One generator serves one ply and is reused for every node at that ply; the killer survives
+// from node to node, a best move is offered to the next start only. The moves are pseudo-legal:
+// play_legal_moves makes each, drops it when the mover's king is left attacked, and unmakes it.
 #pragma once
 
 #include "rules/chess_move.h"
@@ -38,7 +38,6 @@ class CHESS_MOVGEN {
     }
     void clear_killer() { has_killer_ = false; }
     bool has_killer() const { return has_killer_; }
-    const CHESS_MOVE& killer_move() const { return killer_move_; }
 
     void start(CHESS_POSITION& board);
     void forth();
@@ -47,12 +46,10 @@ class CHESS_MOVGEN {
     bool exhausted() const { return !has_item_ && captures_.is_empty() && quiet_is_empty(); }
 
     void make_item() {
-        in_move_ = true;
         saved_state_ = cp_->state;
         item_.execute(*cp_);
     }
     void unmake_item() {
-        in_move_ = false;
         item_.unmake(*cp_);
         cp_->copy_state(saved_state_);
     }
@@ -60,7 +57,25 @@ class CHESS_MOVGEN {
     bool item_is_legal(bool was_in_check) const {
         return cp_->king_safe_after(item_, was_in_check);
     }
-    bool in_move() const { return in_move_; }
+
+    // Plays every legal move of board's side to move in generator order: makes it, drops it when
+    // it leaves the mover's king attacked, calls while_made(move) while it stands on the board,
+    // and unmakes it. while_made returns false to stop; the move it stopped at stays item() and
+    // the board is as before. Returns whether the walk was stopped. The walk allocates nothing.
+    template <typename WHILE_MADE>
+    bool play_legal_moves(CHESS_POSITION& board, WHILE_MADE&& while_made) {
+        const bool was_in_check = board.in_check(board.side_to_move);
+        for (start(board); has_item_; forth()) {
+            make_item();
+            const bool go_on = !item_is_legal(was_in_check) || while_made(item_);
+            unmake_item();
+            if (!go_on) {
+                return true;
+            }
+        }
+        return false;
+    }
+
     bool want_captures_only() const { return want_captures_only_; }
 
   private:
@@ -82,7 +97,6 @@ class CHESS_MOVGEN {
     CHESS_MOVE ignore_move_;
     bool has_best_move_ = false;
     bool has_ignore_move_ = false;
-    bool in_move_ = false;
     bool want_captures_only_ = false;
     bool has_item_ = false;
     bool has_killer_ = false;

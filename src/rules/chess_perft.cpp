@@ -12,16 +12,11 @@ int64_t CHESS_PERFT::count(CHESS_POSITION& board, int32_t depth) {
 }
 
 int64_t CHESS_PERFT::count_at(CHESS_POSITION& board, int32_t depth, size_t ply) {
-    CHESS_MOVGEN& moves = generator(ply);
-    const bool in_check = board.in_check(board.side_to_move);
     int64_t leaves = 0;
-    for (moves.start(board); moves.has_item(); moves.forth()) {
-        moves.make_item();
-        if (moves.item_is_legal(in_check)) {
-            leaves += depth == 1 ? 1 : count_at(board, depth - 1, ply + 1);
-        }
-        moves.unmake_item();
-    }
+    generator(ply).play_legal_moves(board, [&](const CHESS_MOVE&) {
+        leaves += depth == 1 ? 1 : count_at(board, depth - 1, ply + 1);
+        return true;
+    });
     return leaves;
 }
 
@@ -31,16 +26,12 @@ int64_t CHESS_PERFT::divide(CHESS_POSITION& board, int32_t depth,
         return 1;
     }
     CHESS_MOVGEN root;
-    const bool in_check = board.in_check(board.side_to_move);
     int64_t total = 0;
-    for (root.start(board); root.has_item(); root.forth()) {
-        root.make_item();
-        if (root.item_is_legal(in_check)) {
-            const int64_t leaves = depth == 1 ? 1 : count_at(board, depth - 1, 0);
-            report(root.item(), leaves);
-            total += leaves;
-        }
-        root.unmake_item();
-    }
+    root.play_legal_moves(board, [&](const CHESS_MOVE& m) {
+        const int64_t leaves = depth == 1 ? 1 : count_at(board, depth - 1, 0);
+        report(m, leaves);
+        total += leaves;
+        return true;
+    });
     return total;
 }

@@ -1,6 +1,5 @@
-// Counts the leaves of the legal-move tree the way the game finds legal moves: every generated
-// move is made, kept when the mover's king is not attacked, and unmade. One generator per ply,
-// reused, so a count allocates nothing once the queues have grown.
+// Counts the leaves of the legal-move tree with the same legal-move walk the game and the search
+// use. One generator per ply, reused, so a count allocates nothing once the queues have grown.
 #pragma once
 
 #include "rules/chess_movgen.h"
@@ -13,7 +12,8 @@
 class CHESS_PERFT {
   public:
     int64_t count(CHESS_POSITION& board, int32_t depth);
-    // Counts below each legal root move and reports them in generator order.
+    // Counts below each legal root move and reports them in generator order (the root move is
+    // still made on board while it is reported).
     int64_t divide(CHESS_POSITION& board, int32_t depth,
                    const std::function<void(const CHESS_MOVE&, int64_t)>& report);
 

@@ -346,20 +346,17 @@ bool CHESS_GAME_FILE::read_move_line(const std::string& line) {
 }
 
 bool CHESS_GAME_FILE::play_move_text(std::string_view text) {
-    // The legal moves in the game's order, on a scratch copy of its board with a generator kept
-    // for the whole read: a long game replays without allocating per move.
+    // The legal moves in the game's order, walked on a scratch copy of its board with a generator
+    // kept for the whole read, so the walk itself allocates nothing; only the texts of the moves
+    // whose squares fit are made and compared, each on the game's own board.
     scratch_board_ = game_.board();
-    std::optional<CHESS_MOVE> found;
-    for_each_legal_move(scratch_board_, generator_, [&](const CHESS_MOVE& m) {
-        if (may_read_as(m, text) && m.out(scratch_board_) == text) {
-            found = m;
-        }
-        return !found;
+    const bool found = generator_.play_legal_moves(scratch_board_, [&](const CHESS_MOVE& m) {
+        return !(may_read_as(m, text) && game_.move_text(m) == text);
     });
     if (!found) {
         return fail_at_line("Invalid move '" + std::string(text) + "'");
     }
-    game_.make_move(*found);
+    game_.make_move(generator_.item());
     return true;
 }
 

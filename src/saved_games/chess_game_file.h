@@ -9,6 +9,7 @@
 
 #include "engine/chess_game_options.h"
 #include "rules/chess_game.h"
+#include "rules/chess_movgen.h"
 
 #include <cstdint>
 #include <istream>
