@@ -171,7 +171,9 @@ void CHESS_APPLICATION_MANAGER::start_sequence() {
     CHESS_GAME_FILE last_game(last_path.value_or(std::string()));
     if (last_path) {
         last_game.read();
-        set_nickname(last_game.nickname().value_or(player_nick_));
+        if (last_game.has_nickname()) {
+            set_nickname(last_game.saved_game().nickname);
+        }
     }
     for (int i = 0; i < 3; ++i) {
         ui_.add_blank_line();
@@ -206,14 +208,15 @@ void CHESS_APPLICATION_MANAGER::autoload(const std::string& path, const CHESS_GA
         }
         return;
     }
-    const CHESS_GAME_OPTIONS options = file.options().value_or(CHESS_GAME_OPTIONS());
-    const CHESS_GAME& g = file.game();
-    if (g.has_moves() && !g.is_over() && !file.resigned()) {
-        begin_game(g, options, false);
+    const CHESS_SAVED_GAME& saved = file.saved_game();
+    const CHESS_GAME& g = saved.game;
+    if (g.has_moves() && !g.is_over() && !saved.resigned) {
+        begin_game(g, saved.options, false);
         return;
     }
-    game_options_ = options;
-    search_->reset(options.max_ply, std::chrono::seconds(options.max_time), options.qsearch);
+    game_options_ = saved.options;
+    search_->reset(saved.options.max_ply, std::chrono::seconds(saved.options.max_time),
+                   saved.options.qsearch);
 }
 
 // A last game that cannot be read may still be the player's only copy of a game: it is moved
@@ -965,8 +968,9 @@ void CHESS_APPLICATION_MANAGER::load_game() {
     }
     show_framed(txtutil_->load(*path));
     file_name_ = *path;
-    set_nickname(file->nickname().value_or(player_nick_));
-    begin_game(file->game(), file->options().value_or(CHESS_GAME_OPTIONS()), file->resigned());
+    const CHESS_SAVED_GAME& saved = file->saved_game();
+    set_nickname(saved.nickname);
+    begin_game(saved.game, saved.options, saved.resigned);
 }
 
 // The game is written as it stands, which during a search is the position before the

@@ -191,10 +191,9 @@ void CHESS_GAME_FILE::write(const CHESS_GAME& game, const CHESS_GAME_OPTIONS& op
 void CHESS_GAME_FILE::start_reading() {
     failed_ = false;
     error_message_.clear();
-    nickname_.reset();
-    options_.reset();
-    game_ = CHESS_GAME();
-    resigned_ = false;
+    saved_ = CHESS_SAVED_GAME();
+    has_nickname_ = false;
+    has_options_ = false;
     lineno_ = 0;
     move_lines_ = 0;
 }
@@ -237,9 +236,9 @@ void CHESS_GAME_FILE::read_lines(std::istream& in) {
         }
         if (lines.failed()) {
             fail("File is not readable: " + filename_);
-        } else if (!nickname_) {
+        } else if (!has_nickname_) {
             fail_at_line("missing nickname");
-        } else if (!options_) {
+        } else if (!has_options_) {
             fail_at_line("missing options");
         }
     } catch (const std::bad_alloc&) {
@@ -251,10 +250,10 @@ void CHESS_GAME_FILE::read_lines(std::istream& in) {
 
 bool CHESS_GAME_FILE::read_line(const std::string& line) {
     if (starts_with_keyword(line, "OPTIONS") && std::count(line.begin(), line.end(), ':') == 3) {
-        return options_ ? fail_at_line("duplicate options") : read_options(line);
+        return has_options_ ? fail_at_line("duplicate options") : read_options(line);
     }
     if (starts_with_keyword(line, "NICKNAME")) {
-        return nickname_ ? fail_at_line("duplicate nickname") : read_nickname(line);
+        return has_nickname_ ? fail_at_line("duplicate nickname") : read_nickname(line);
     }
     if (std::count(line.begin(), line.end(), ')') == 1 &&
         std::count(line.begin(), line.end(), ',') == 1) {
@@ -262,7 +261,7 @@ bool CHESS_GAME_FILE::read_line(const std::string& line) {
         return read_move_line(line);
     }
     if (equals_keyword(line, "RESIGNED")) {
-        resigned_ = true;
+        saved_.resigned = true;
         return true;
     }
     return fail_at_line("syntax error");
@@ -273,7 +272,8 @@ bool CHESS_GAME_FILE::read_nickname(const std::string& line) {
     if (space == std::string::npos) {
         return fail_at_line("nickname syntax error");
     }
-    nickname_ = std::string(trimmed(std::string_view(line).substr(space)));
+    saved_.nickname = std::string(trimmed(std::string_view(line).substr(space)));
+    has_nickname_ = true;
     return true;
 }
 
@@ -323,7 +323,8 @@ bool CHESS_GAME_FILE::read_options(const std::string& line) {
         return fail_at_line("side-color must be 'B' or 'W'");
     }
     options.player_color = fields[3] == "W" ? 1 : 2;
-    options_ = options;
+    saved_.options = options;
+    has_options_ = true;
     return true;
 }
 
@@ -349,14 +350,14 @@ bool CHESS_GAME_FILE::play_move_text(std::string_view text) {
     // The legal moves in the game's order, walked on a scratch copy of its board with a generator
     // kept for the whole read, so the walk itself allocates nothing; only the texts of the moves
     // whose squares fit are made and compared, each on the game's own board.
-    scratch_board_ = game_.board();
+    scratch_board_ = saved_.game.board();
     const bool found = generator_.play_legal_moves(scratch_board_, [&](const CHESS_MOVE& m) {
-        return !(may_read_as(m, text) && game_.move_text(m) == text);
+        return !(may_read_as(m, text) && saved_.game.move_text(m) == text);
     });
     if (!found) {
         return fail_at_line("Invalid move '" + std::string(text) + "'");
     }
-    game_.make_move(generator_.item());
+    saved_.game.make_move(generator_.item());
     return true;
 }
 

@@ -10,10 +10,10 @@
 #include "engine/chess_game_options.h"
 #include "rules/chess_game.h"
 #include "rules/chess_movgen.h"
+#include "saved_games/chess_saved_game.h"
 
 #include <cstdint>
 #include <istream>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -25,8 +25,7 @@ class CHESS_GAME_FILE {
     // error_message when the file cannot be written; the previous file is then left as it was.
     void write(const CHESS_GAME& game, const CHESS_GAME_OPTIONS& options,
                const std::string& nickname, bool resigned);
-    // Rebuilds game, nickname, options and resigned from the file, stopping at the first
-    // failure (what was replayed before it stays in game).
+    // Rebuilds the saved game from the file, stopping at the first failure.
     void read();
     // The same from a stream the caller opened (a pipe, for instance); messages name the file
     // name given at creation.
@@ -36,16 +35,15 @@ class CHESS_GAME_FILE {
     static std::string text(const CHESS_GAME& game, const CHESS_GAME_OPTIONS& options,
                             const std::string& nickname, bool resigned);
 
-    const std::string& filename() const { return filename_; }
     bool failed() const { return failed_; }
     // The message of the first failure; empty when nothing failed.
     const std::string& error_message() const { return error_message_; }
-    const std::optional<std::string>& nickname() const { return nickname_; }
-    const std::optional<CHESS_GAME_OPTIONS>& options() const { return options_; }
-    const CHESS_GAME& game() const { return game_; }
-    bool resigned() const { return resigned_; }
-    // The number of the line being read, 1-based, counting every line.
-    int64_t lineno() const { return lineno_; }
+    // After a read that did not fail: the game, options, nickname and resignation mark of the
+    // file. After a failure only the game counts: the moves replayed before the failing line.
+    const CHESS_SAVED_GAME& saved_game() const { return saved_; }
+    // Whether the nickname line was read: after a failure further down the file the nickname
+    // in the record is still the file's.
+    bool has_nickname() const { return has_nickname_; }
 
   private:
     void start_reading();
@@ -60,13 +58,12 @@ class CHESS_GAME_FILE {
 
     std::string filename_;
     std::string error_message_;
-    std::optional<std::string> nickname_;
-    std::optional<CHESS_GAME_OPTIONS> options_;
-    CHESS_GAME game_;
+    CHESS_SAVED_GAME saved_;
+    bool has_nickname_ = false;
+    bool has_options_ = false;
     CHESS_POSITION scratch_board_;
     CHESS_MOVGEN generator_;
     bool failed_ = false;
-    bool resigned_ = false;
-    int64_t lineno_ = 0;
+    int64_t lineno_ = 0; // the line being read, 1-based, counting every line
     int64_t move_lines_ = 0;
 };

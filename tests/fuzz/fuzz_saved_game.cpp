@@ -33,16 +33,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         }
         return 0;
     }
+    const CHESS_SAVED_GAME& first = file.saved_game();
     const std::string text =
-        CHESS_GAME_FILE::text(file.game(), *file.options(), *file.nickname(), file.resigned());
+        CHESS_GAME_FILE::text(first.game, first.options, first.nickname, first.resigned);
     CHESS_GAME_FILE again(copy.hold(reinterpret_cast<const uint8_t*>(text.data()), text.size()));
     again.read();
-    if (again.failed() || !same_moves(file.game(), again.game()) ||
-        again.nickname() != file.nickname() || again.resigned() != file.resigned() ||
-        again.options()->max_ply != file.options()->max_ply ||
-        again.options()->max_time != file.options()->max_time ||
-        again.options()->qsearch != file.options()->qsearch ||
-        again.options()->player_color != file.options()->player_color) {
+    const CHESS_SAVED_GAME& second = again.saved_game();
+    if (again.failed() || !same_moves(first.game, second.game) ||
+        second.nickname != first.nickname || second.resigned != first.resigned ||
+        !(second.options == first.options)) {
         std::abort(); // what was written does not read back as the same game
     }
     return 0;

@@ -50,8 +50,8 @@ TEST_F(HardeningWindow, ClosingDuringTheComputersAnimation) {
     CHESS_GAME_FILE written((install / "lastgame.txt").string());
     written.read();
     ASSERT_FALSE(written.failed()) << written.error_message();
-    EXPECT_EQ(written.game().move_count(), 2);
-    EXPECT_TRUE(written.game().board() == manager().game().board());
+    EXPECT_EQ(written.saved_game().game.move_count(), 2);
+    EXPECT_TRUE(written.saved_game().game.board() == manager().game().board());
     // Nothing changes after the close: ticks, clicks and menu commands are ignored.
     const std::string bytes = read_file(install / "lastgame.txt");
     QTest::qWait(2200);

@@ -115,7 +115,7 @@ class EndedFromOutside : public testing::Test {
 
 TEST_F(EndedFromOutside, KilledRightAfterAMove) {
     end_when_ready("reply", SIGKILL, false);
-    EXPECT_EQ(last_game().game().move_count(), 2);
+    EXPECT_EQ(last_game().saved_game().game.move_count(), 2);
     restart_finds(2);
 }
 
@@ -127,16 +127,17 @@ TEST_F(EndedFromOutside, EachEndSignalMidGameClosesAsTheWindowDoes) {
         output.clear();
         fs::remove(install / "lastgame.txt");
         end_when_ready("reply", signal_number, true);
-        EXPECT_EQ(last_game().game().move_count(), 2) << strsignal(signal_number);
+        EXPECT_EQ(last_game().saved_game().game.move_count(), 2) << strsignal(signal_number);
     }
 }
 
 TEST_F(EndedFromOutside, TerminatedWhileTheComputerSearches) {
     end_when_ready("search", SIGTERM, true);
     const CHESS_GAME_FILE file = last_game();
-    EXPECT_EQ(file.game().move_count(), 1);
-    ASSERT_TRUE(file.options().has_value());
-    EXPECT_EQ(file.options()->max_time, 120); // the strongest level: the search was running
+    EXPECT_EQ(file.saved_game().game.move_count(), 1);
+    ASSERT_FALSE(file.failed());
+    EXPECT_EQ(file.saved_game().options.max_time,
+              120); // the strongest level: the search was running
     restart_finds(1);
 }
 

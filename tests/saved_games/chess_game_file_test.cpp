@@ -73,38 +73,38 @@ TEST(SavedGameRoundTrip, GamesReadBackAsWritten) {
         ASSERT_FALSE(writer.failed()) << writer.error_message();
         const CHESS_GAME_FILE reader = read_file(folder.file("round.txt"));
         ASSERT_FALSE(reader.failed()) << reader.error_message();
-        EXPECT_EQ(moves_of(reader.game()), moves_of(c.game)) << c.nickname;
-        EXPECT_TRUE(reader.game().board() == c.game.board()) << c.nickname;
-        EXPECT_EQ(reader.game().check_mate(), c.game.check_mate());
-        EXPECT_EQ(reader.nickname(), c.nickname);
-        EXPECT_EQ(reader.options(), options);
-        EXPECT_EQ(reader.resigned(), c.resigned);
+        EXPECT_EQ(moves_of(reader.saved_game().game), moves_of(c.game)) << c.nickname;
+        EXPECT_TRUE(reader.saved_game().game.board() == c.game.board()) << c.nickname;
+        EXPECT_EQ(reader.saved_game().game.check_mate(), c.game.check_mate());
+        EXPECT_EQ(reader.saved_game().nickname, c.nickname);
+        EXPECT_EQ(reader.saved_game().options, options);
+        EXPECT_EQ(reader.saved_game().resigned, c.resigned);
     }
 }
 
 TEST(SavedGameRoundTrip, OneMoveGameReadsBackWithBlackToMove) {
     const CHESS_GAME_FILE file = read_file(data_folder + "alice.txt");
     ASSERT_FALSE(file.failed()) << file.error_message();
-    EXPECT_EQ(file.game().move_count(), 3);
-    EXPECT_EQ(file.game().side_to_move(), 2);
-    EXPECT_EQ(file.game().last_move_text(), "g1-f3");
-    EXPECT_EQ(file.nickname(), "Alice");
-    EXPECT_EQ(file.options(), CHESS_GAME_OPTIONS());
-    EXPECT_FALSE(file.resigned());
+    EXPECT_EQ(file.saved_game().game.move_count(), 3);
+    EXPECT_EQ(file.saved_game().game.side_to_move(), 2);
+    EXPECT_EQ(file.saved_game().game.last_move_text(), "g1-f3");
+    EXPECT_EQ(file.saved_game().nickname, "Alice");
+    EXPECT_EQ(file.saved_game().options, CHESS_GAME_OPTIONS());
+    EXPECT_FALSE(file.saved_game().resigned);
 }
 
 TEST(SavedGameRead, ToleratesCaseOrderTabsBlanksAndWindowsLineEnds) {
     const CHESS_GAME_FILE file = read_file(data_folder + "tolerant.txt");
     ASSERT_FALSE(file.failed()) << file.error_message();
-    EXPECT_EQ(moves_of(file.game()), moves_of(game_of("e2e4 e7e5 g1f3")));
-    EXPECT_EQ(file.nickname(), "Alice  in Wonderland");
+    EXPECT_EQ(moves_of(file.saved_game().game), moves_of(game_of("e2e4 e7e5 g1f3")));
+    EXPECT_EQ(file.saved_game().nickname, "Alice  in Wonderland");
     CHESS_GAME_OPTIONS options;
     options.max_ply = 3;
     options.max_time = 10;
     options.qsearch = true;
     options.player_color = 2;
-    EXPECT_EQ(file.options(), options);
-    EXPECT_TRUE(file.resigned());
+    EXPECT_EQ(file.saved_game().options, options);
+    EXPECT_TRUE(file.saved_game().resigned);
 }
 
 TEST(SavedGameRead, EveryFailureNamesItsLine) {
@@ -180,7 +180,7 @@ TEST(SavedGameRead, MovesBeforeAFailureStayReplayed) {
     put_file_bytes(folder.file("g.txt"), "1) e2-e4,     e7-e5\n2) g1-f3,     x\n");
     const CHESS_GAME_FILE file = read_file(folder.file("g.txt"));
     EXPECT_EQ(file.error_message(), folder.file("g.txt") + ", Line: 2, Invalid move 'x'");
-    EXPECT_EQ(file.game().move_count(), 3);
+    EXPECT_EQ(file.saved_game().game.move_count(), 3);
 }
 
 TEST(SavedGameRead, MissingAndUnreadableFilesCarryNoLine) {

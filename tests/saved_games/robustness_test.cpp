@@ -37,8 +37,8 @@ TEST(SavedGameRobustness, AMillionMoveLinesReplay) {
     SCRATCH_FOLDER folder;
     const CHESS_GAME_FILE file = read_bytes(folder, shuffle_lines(long_game_lines));
     ASSERT_FALSE(file.failed()) << file.error_message();
-    EXPECT_EQ(file.game().move_count(), 2 * long_game_lines);
-    EXPECT_TRUE(file.game().draw());
+    EXPECT_EQ(file.saved_game().game.move_count(), 2 * long_game_lines);
+    EXPECT_TRUE(file.saved_game().game.draw());
 }
 
 TEST(SavedGameRobustness, HugeLinesFailOnTheirLine) {
@@ -55,7 +55,7 @@ TEST(SavedGameRobustness, HugeLinesFailOnTheirLine) {
     // A huge nickname is still a nickname.
     const CHESS_GAME_FILE file = read_bytes(folder, "Nickname " + huge + "\nOptions 2:60:n:W\n");
     ASSERT_FALSE(file.failed()) << file.error_message().substr(0, 100);
-    EXPECT_EQ(file.nickname()->size(), huge.size());
+    EXPECT_EQ(file.saved_game().nickname.size(), huge.size());
 }
 
 TEST(SavedGameRobustness, BinaryInputEndsInOneFailure) {
@@ -78,7 +78,7 @@ TEST(SavedGameRobustness, NulBytesAndLoneCarriageReturnsStayInsideLines) {
     const CHESS_GAME_FILE nul =
         read_bytes(folder, std::string("Nickname a\0b\nOptions 2:60:n:W\n", 30));
     ASSERT_FALSE(nul.failed()) << nul.error_message();
-    EXPECT_EQ(nul.nickname(), std::string("a\0b", 3));
+    EXPECT_EQ(nul.saved_game().nickname, std::string("a\0b", 3));
     // Without line feeds the whole file is one line.
     EXPECT_EQ(read_bytes(folder, "Nickname a\rOptions 2:60:n:W\r").error_message(),
               name + ", Line: 1, missing options");

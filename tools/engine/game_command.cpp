@@ -3,7 +3,7 @@
 #include <iostream>
 
 int run_with_saved_game(const std::vector<std::string>& args, const std::string& command,
-                        const std::function<std::string(const CHESS_GAME_FILE&)>& render,
+                        const std::function<std::string(const CHESS_SAVED_GAME&)>& render,
                         std::ostream& out, std::ostream& err) {
     if (args.size() != 1) {
         err << "usage: velmora-engine " << command << " FILE\n";
@@ -22,16 +22,15 @@ int run_with_saved_game(const std::vector<std::string>& args, const std::string&
         err << file.error_message() << "\n";
         return 1;
     }
-    out << render(file);
+    out << render(file.saved_game());
     return 0;
 }
 
 int run_game_command(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     return run_with_saved_game(
         args, "game",
-        [](const CHESS_GAME_FILE& file) {
-            return CHESS_GAME_FILE::text(file.game(), *file.options(), *file.nickname(),
-                                         file.resigned());
+        [](const CHESS_SAVED_GAME& saved) {
+            return CHESS_GAME_FILE::text(saved.game, saved.options, saved.nickname, saved.resigned);
         },
         out, err);
 }

@@ -6,9 +6,9 @@
 int run_pgn_command(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     return run_with_saved_game(
         args, "pgn",
-        [](const CHESS_GAME_FILE& file) {
-            return CHESS_PGN_WRITER::text(file.game(), *file.options(), *file.nickname(),
-                                          file.resigned());
+        [](const CHESS_SAVED_GAME& saved) {
+            return CHESS_PGN_WRITER::text(saved.game, saved.options, saved.nickname,
+                                          saved.resigned);
         },
         out, err);
 }
