@@ -101,7 +101,7 @@ class CHESS_SEARCH {
     static std::string pv_text(const std::vector<CHESS_MOVE>& line, CHESS_POSITION& board);
 
   protected:
-    // Handles one pending message of the platform, if any, without waiting.
+    // Lets the platform handle the events pending now, without waiting for more.
     virtual void pump_message() = 0;
     virtual CLOCK::time_point now() const { return CLOCK::now(); }
 

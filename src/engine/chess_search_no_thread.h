@@ -1,5 +1,5 @@
 // The engine the game uses: it searches on the calling thread and keeps the interface alive by
-// handing one pending message to the pump it was given every few thousand nodes.
+// calling the pump it was given every few thousand nodes, which handles the events pending then.
 #pragma once
 
 #include "engine/chess_search.h"
@@ -11,7 +11,6 @@ class CHESS_SEARCH_NO_THREAD : public CHESS_SEARCH {
     using PUMP = std::function<void()>;
 
     explicit CHESS_SEARCH_NO_THREAD(PUMP pump = {}) : pump_(std::move(pump)) {}
-    void set_pump(PUMP pump) { pump_ = std::move(pump); }
 
   protected:
     void pump_message() override {

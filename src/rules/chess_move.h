@@ -23,7 +23,6 @@ class CHESS_MOVE : public CHESS_SQUARE_CONSTANTS,
     CHESS_MOVE(int32_t type, int32_t piece, int32_t src, int32_t dst)
         : piece(piece), src(src), dst(dst), type(type) {}
 
-    void copy(const CHESS_MOVE& other) { *this = other; }
     // Moves are equal when all four fields are.
     bool operator==(const CHESS_MOVE& other) const {
         return piece == other.piece && src == other.src && dst == other.dst && type == other.type;

@@ -1,5 +1,7 @@
 // The history table: one counter per (from-square, to-square), raised by depth squared whenever
-// a quiet move causes a cutoff, and aged between searches so that old successes fade.
+// a move causes a cutoff (captures and remembered best moves too, although only quiet moves are
+// ever picked by it), and divided by 256 before every search, which leaves little of a search's
+// counts for the next. A counter wraps around rather than overflowing.
 #pragma once
 
 #include "rules/chess_move.h"
