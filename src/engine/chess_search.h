@@ -72,7 +72,6 @@ class CHESS_SEARCH {
 
     void terminate() { terminated_ = true; }
     void clear_termination() { terminated_ = false; }
-    bool terminated() const { return terminated_; }
     bool searching() const { return searching_; }
 
     const std::optional<CHESS_MOVE>& item() const { return item_; }
