@@ -2,7 +2,8 @@
 // what closing would write. A last game that cannot be read is kept aside, never written over.
 #include "app_test_support.h"
 
-#include <regex>
+#include <algorithm>
+#include <cctype>
 
 namespace {
 
@@ -91,6 +92,14 @@ TEST_F(LastGame, WrittenAfterEveryChangeOfTheGame) {
     EXPECT_EQ(on_disk(), before_close);
 }
 
+// Whether text has the shape of pattern, in which '9' stands for any decimal digit.
+bool has_shape(const std::string& text, const std::string& pattern) {
+    return text.size() == pattern.size() &&
+           std::equal(text.begin(), text.end(), pattern.begin(), [](char t, char p) {
+               return p == '9' ? std::isdigit(static_cast<unsigned char>(t)) != 0 : t == p;
+           });
+}
+
 // One bad line: the file is moved aside, the chat says what was wrong and where the copy is, the
 // nickname read before the bad line is kept, and no later start or close touches the copy.
 TEST_F(LastGame, DamagedFileIsKeptAsideAndNeverOverwritten) {
@@ -102,8 +111,7 @@ TEST_F(LastGame, DamagedFileIsKeptAsideAndNeverOverwritten) {
     EXPECT_EQ(manager->game().move_count(), 0);
     const std::vector<fs::path> copies = damaged_copies();
     ASSERT_EQ(copies.size(), 1u);
-    EXPECT_TRUE(std::regex_match(copies[0].filename().string(),
-                                 std::regex(R"(lastgame-damaged-\d{8}-\d{6}\.txt)")))
+    EXPECT_TRUE(has_shape(copies[0].filename().string(), "lastgame-damaged-99999999-999999.txt"))
         << copies[0];
     EXPECT_EQ(read_file(copies[0].string()), damaged);
     EXPECT_FALSE(fs::exists(install / "lastgame.txt"));
