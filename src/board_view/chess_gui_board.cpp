@@ -1,12 +1,14 @@
 #include "board_view/chess_gui_board.h"
 
 #include "board_view/chess_gui_line_segment.h"
+#include "desktop/chess_gui_zoom.h"
 
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <array>
 #include <chrono>
+#include <cmath>
 #include <thread>
 
 namespace {
@@ -36,7 +38,7 @@ constexpr std::array<int32_t, 4> prompt_kinds{
 
 CHESS_GUI_BOARD::CHESS_GUI_BOARD(QWidget* parent, QPoint position,
                                  const CHESS_GUI_SPRITE_MANAGER& sprites)
-    : QWidget(parent), sprites(sprites), tf(make_transform(sprites)),
+    : QWidget(parent), base_sprites(sprites), sprites(sprites), tf(make_transform(sprites)),
       cdev(this, QSize(tf.control_width(), tf.control_height())) {
     Q_ASSERT(sprites.is_complete());
     setObjectName(QStringLiteral("chess_ctrl"));
@@ -48,6 +50,22 @@ CHESS_GUI_BOARD::CHESS_GUI_BOARD(QWidget* parent, QPoint position,
     tf.set_bounds(x(), y(), x() + width() - 1, y() + height() - 1);
     tf.side_facing_bottom = side_facing_bottom;
     setEnabled(false);
+    rescale();
+}
+
+void CHESS_GUI_BOARD::set_zoom(int32_t percent) {
+    zoom_ = percent;
+    setFixedSize(CHESS_GUI_ZOOM::scaled(cdev.client.size(), zoom_));
+    rescale();
+}
+
+void CHESS_GUI_BOARD::rescale() {
+    const double ratio = devicePixelRatioF();
+    const double scale = zoom_ / 100.0 * ratio;
+    if (scale != sprites.scale) {
+        sprites = scale == 1.0 ? base_sprites : CHESS_GUI_SPRITE_MANAGER::standard(scale);
+    }
+    cdev.set_scale(zoom_ / 100.0, ratio);
     repaint_board();
 }
 
@@ -229,8 +247,9 @@ void CHESS_GUI_BOARD::beep() {
 // Interaction -----------------------------------------------------------------------------------
 
 QPoint CHESS_GUI_BOARD::parent_point(const QPointF& control_point) const {
-    const QPoint p = control_point.toPoint();
-    return {p.x() + tf.bounds_x1, p.y() + tf.bounds_y1};
+    const double units = 100.0 / zoom_;
+    return {static_cast<int>(std::floor(control_point.x() * units)) + tf.bounds_x1,
+            static_cast<int>(std::floor(control_point.y() * units)) + tf.bounds_y1};
 }
 
 void CHESS_GUI_BOARD::pick_up(int32_t px, int32_t py) {
@@ -342,8 +361,16 @@ void CHESS_GUI_BOARD::track_prompt(int32_t px, int32_t py) {
 // Events ----------------------------------------------------------------------------------------
 
 void CHESS_GUI_BOARD::paintEvent(QPaintEvent* event) {
+    // A move to a screen of another pixel density draws the pictures again for it.
+    if (devicePixelRatioF() != cdev.pixel_ratio) {
+        rescale();
+    }
     QPainter p(this);
-    p.drawImage(event->rect(), cdev.window_picture, event->rect());
+    const QRect source = cdev.device_rect_of_control(event->rect());
+    const double ratio = cdev.pixel_ratio;
+    p.drawImage(QRectF(source.x() / ratio, source.y() / ratio, source.width() / ratio,
+                       source.height() / ratio),
+                cdev.window_picture, source);
 }
 
 void CHESS_GUI_BOARD::mousePressEvent(QMouseEvent* event) {
@@ -385,7 +412,13 @@ void CHESS_GUI_BOARD::mouseReleaseEvent(QMouseEvent* event) {
     }
 }
 
+// Bounds are in units: the place in the parent mapped back through the zoom.
 void CHESS_GUI_BOARD::moveEvent(QMoveEvent* event) {
     QWidget::moveEvent(event);
-    tf.set_bounds(x(), y(), x() + width() - 1, y() + height() - 1);
+    const auto units = [this](int pixels) {
+        return static_cast<int>(std::lround(pixels * 100.0 / zoom_));
+    };
+    const QPoint position(units(x()), units(y()));
+    tf.set_bounds(position.x(), position.y(), position.x() + cdev.client.width() - 1,
+                  position.y() + cdev.client.height() - 1);
 }

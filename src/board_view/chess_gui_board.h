@@ -8,6 +8,11 @@
 //
 // Modes: 1 input disabled, 2 waiting for a pick-up, 3 dragging, 4 promotion prompt shown.
 // Changing the info, the orientation or the input state ends a drag or a prompt in progress.
+//
+// Positions, sizes and the animation's steps are in board units, the pixels of the board at a
+// zoom of 100 %. At any zoom the control covers its units scaled, draws every picture for the
+// device pixels it covers, and maps the pointer back into units, so that hit tests, dragging, the
+// prompt and the animation behave the same at every zoom and pixel density.
 #pragma once
 
 #include "board_model/chess_gui_board_info.h"
@@ -47,6 +52,9 @@ class CHESS_GUI_BOARD : public QWidget,
     void animate_move(int32_t from, int32_t to);
     // Composes the whole picture again and shows it.
     void repaint_board();
+    // The zoom in percent; the control's size follows it, its place is the parent's to set.
+    void set_zoom(int32_t percent);
+    int32_t zoom() const { return zoom_; }
 
     int32_t mode() const { return mode_; }
     int32_t bottom_side() const { return side_facing_bottom; }
@@ -89,8 +97,11 @@ class CHESS_GUI_BOARD : public QWidget,
     // Ends a drag or a prompt in progress and enters new_mode; true when one was ended.
     bool end_pending(int32_t new_mode);
     void beep();
+    // Pictures and the device drawn for the current zoom and the screen's pixel ratio.
+    void rescale();
 
     CHESS_GUI_BOARD_INFO info;
+    CHESS_GUI_SPRITE_MANAGER base_sprites;
     CHESS_GUI_SPRITE_MANAGER sprites;
     CHESS_GUI_TRANSFORM tf;
     CHESS_GUI_DEVICE cdev;
@@ -106,4 +117,5 @@ class CHESS_GUI_BOARD : public QWidget,
     int32_t rel_y = 0;
     int32_t highlighted_square = 0;
     int32_t old_pslot = 0;
+    int32_t zoom_ = 100;
 };

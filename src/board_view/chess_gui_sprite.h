@@ -3,6 +3,9 @@
 // strip) that is always drawn whole. A piece sprite keeps its mask beside the image: the mask
 // marks the piece's own pixels, so drawing the image through it leaves every key-coloured pixel
 // of the destination untouched.
+//
+// A sprite may hold more device pixels than the board units it covers (a zoomed board or a dense
+// screen): its width and height are always in board units, its bitmap in device pixels.
 #pragma once
 
 #include <QBitmap>
@@ -22,12 +25,16 @@ class CHESS_GUI_SPRITE {
     explicit CHESS_GUI_SPRITE(const QImage& picture);
     // A piece picture on the key colour: the image keeps only the piece, the mask is made from it.
     CHESS_GUI_SPRITE(const QImage& picture, int32_t color);
+    // The same for a picture drawn at a scale, covering size board units.
+    CHESS_GUI_SPRITE(const QImage& picture, QSize size);
+    CHESS_GUI_SPRITE(const QImage& picture, int32_t color, QSize size);
 
     bool is_loaded() const { return !bitmap.isNull(); }
     const QBitmap& mask() const { return mask_; }
-    int32_t width() const { return bitmap.width(); }
-    int32_t height() const { return bitmap.height(); }
+    int32_t width() const { return size_.width(); }
+    int32_t height() const { return size_.height(); }
 
   private:
     QBitmap mask_;
+    QSize size_;
 };

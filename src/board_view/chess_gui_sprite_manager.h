@@ -3,6 +3,9 @@
 // boards, the two plain square tiles, the captured-pieces strip, and a piece of the frame whose
 // size is the frame's width. The set is complete when every piece and all five single pictures
 // are loaded; a picture missing from the build stops the program at start-up.
+//
+// A set made for a scale other than 1 (device pixels per board unit) holds the same pictures
+// drawn for that many pixels, with the same sizes in board units.
 #pragma once
 
 #include "board_view/chess_gui_sprite.h"
@@ -22,8 +25,10 @@ class CHESS_GUI_SPRITE_MANAGER : public CHESS_GENERAL_CONSTANTS, public CHESS_PI
     CHESS_GUI_SPRITE white_square;
     CHESS_GUI_SPRITE border;
 
+    double scale = 1.0;
+
     // The game's own set (CHESS_GUI_RESOURCE_IDS).
-    static CHESS_GUI_SPRITE_MANAGER standard();
+    static CHESS_GUI_SPRITE_MANAGER standard(double scale = 1.0);
 
     void load_piece(int32_t piece, int32_t piece_id, int32_t capture_id);
     void load_boards(int32_t board_id, int32_t rotated_id);
@@ -34,4 +39,8 @@ class CHESS_GUI_SPRITE_MANAGER : public CHESS_GENERAL_CONSTANTS, public CHESS_PI
 
     const CHESS_GUI_SPRITE& piece(int32_t code) const { return piece_sprites[code]; }
     const CHESS_GUI_SPRITE& capture(int32_t code) const { return capture_sprites[code]; }
+
+  private:
+    CHESS_GUI_SPRITE plain(int32_t id) const;
+    CHESS_GUI_SPRITE keyed(int32_t id, int32_t code) const;
 };

@@ -4,7 +4,36 @@
 
 namespace {
 // The items in menu order; 0 stands for a separator.
-constexpr std::array<int32_t, 13> menu_layout = {1, 3, 2, 0, 5, 6, 4, 0, 7, 8, 0, 9, 10};
+constexpr std::array<int32_t, 17> menu_layout = {1,
+                                                 3,
+                                                 2,
+                                                 0,
+                                                 5,
+                                                 6,
+                                                 4,
+                                                 0,
+                                                 7,
+                                                 8,
+                                                 0,
+                                                 9,
+                                                 10,
+                                                 0,
+                                                 CHESS_GUI_CHAT_MENU::zoom_in,
+                                                 CHESS_GUI_CHAT_MENU::zoom_out,
+                                                 CHESS_GUI_CHAT_MENU::zoom_reset};
+
+QString item_text(int32_t id) {
+    switch (id) {
+    case CHESS_GUI_CHAT_MENU::zoom_in:
+        return QStringLiteral("Zoom in\tCtrl++");
+    case CHESS_GUI_CHAT_MENU::zoom_out:
+        return QStringLiteral("Zoom out\tCtrl+-");
+    case CHESS_GUI_CHAT_MENU::zoom_reset:
+        return QStringLiteral("Actual size\tCtrl+0");
+    default:
+        return QString::fromLatin1(CHESS_SHORTCUT_CONSTANTS::shortcut_text(id));
+    }
+}
 } // namespace
 
 CHESS_GUI_CHAT_MENU::CHESS_GUI_CHAT_MENU(QWidget* parent) : QMenu(parent) {
@@ -14,7 +43,7 @@ CHESS_GUI_CHAT_MENU::CHESS_GUI_CHAT_MENU(QWidget* parent) : QMenu(parent) {
             addSeparator();
             continue;
         }
-        QAction* action = addAction(QString::fromLatin1(shortcut_text(id)));
+        QAction* action = addAction(item_text(id));
         action->setData(id);
     }
     connect(this, &QMenu::triggered, this, &CHESS_GUI_CHAT_MENU::report);

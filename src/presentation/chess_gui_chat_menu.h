@@ -14,6 +14,11 @@ class CHESS_GUI_CHAT_MENU : public QMenu, public CHESS_SHORTCUT_CONSTANTS {
     Q_OBJECT
 
   public:
+    // The window's own commands after the game's: the zoom.
+    static constexpr int32_t zoom_in = 11;
+    static constexpr int32_t zoom_out = 12;
+    static constexpr int32_t zoom_reset = 13;
+
     explicit CHESS_GUI_CHAT_MENU(QWidget* parent);
 
     void enable_command(int32_t id);

@@ -2,6 +2,7 @@
 
 #include "desktop/chess_gui_resource_ids.h"
 #include "desktop/chess_gui_resources.h"
+#include "desktop/chess_gui_zoom.h"
 #include "presentation/chess_gui_video_device.h"
 
 #include <QLabel>
@@ -24,6 +25,7 @@ CHESS_GUI_VIDEO::CHESS_GUI_VIDEO(QWidget* parent)
     setFont(caption_font);
     video_window_->setObjectName(QStringLiteral("video_window"));
     video_window_->move(video_origin);
+    video_window_->setScaledContents(true);
     video_window_->hide();
     device_->set_window(video_window_);
     connect(device_, &CHESS_GUI_VIDEO_DEVICE::range_finished, this,
@@ -43,7 +45,8 @@ void CHESS_GUI_VIDEO::open(const std::string& file_name) {
         failed_ = true;
         return;
     }
-    video_window_->setGeometry(QRect(video_origin, device_->source_size()));
+    source_size_ = device_->source_size();
+    video_window_->setGeometry(CHESS_GUI_ZOOM::scaled(QRect(video_origin, source_size_), zoom_));
     reset_playing_state();
     if (!device_->is_frame_based()) {
         error_message_ = file_name + ": invalid format (should be frames based)";
@@ -53,6 +56,17 @@ void CHESS_GUI_VIDEO::open(const std::string& file_name) {
 
 int64_t CHESS_GUI_VIDEO::frame_count() const {
     return device_->frame_count();
+}
+
+void CHESS_GUI_VIDEO::set_zoom(int32_t percent) {
+    zoom_ = percent;
+    setFixedSize(CHESS_GUI_ZOOM::scaled(QSize(control_width, control_height), zoom_));
+    text_rect_ = CHESS_GUI_ZOOM::scaled(QRect(0, 0, control_width, video_origin.y()), zoom_);
+    QFont caption_font = font();
+    caption_font.setPixelSize(CHESS_GUI_ZOOM::scaled(11, zoom_));
+    setFont(caption_font);
+    video_window_->setGeometry(CHESS_GUI_ZOOM::scaled(QRect(video_origin, source_size_), zoom_));
+    update();
 }
 
 void CHESS_GUI_VIDEO::play(int32_t start_frame, int32_t end_frame) {
@@ -100,7 +114,9 @@ void CHESS_GUI_VIDEO::reset_playing_state() {
 
 void CHESS_GUI_VIDEO::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
-    painter.drawPixmap(0, 0, videobg_bitmap_);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(QRect(QPoint(0, 0), CHESS_GUI_ZOOM::scaled(videobg_bitmap_.size(), zoom_)),
+                       videobg_bitmap_);
     qDrawWinPanel(&painter, rect(), palette(), false);
     painter.setPen(palette().color(QPalette::WindowText));
     painter.drawText(text_rect_, Qt::AlignCenter | Qt::TextSingleLine, caption_);

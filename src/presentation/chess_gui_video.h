@@ -25,6 +25,10 @@ class CHESS_GUI_VIDEO : public QWidget {
     static constexpr int32_t control_width = 176;
     static constexpr int32_t control_height = 145;
 
+    // The zoom in percent: the control, its video window and caption scale with it; the video's
+    // frames are scaled smoothly to the window they fill.
+    void set_zoom(int32_t percent);
+
     explicit CHESS_GUI_VIDEO(QWidget* parent = nullptr);
     ~CHESS_GUI_VIDEO() override;
 
@@ -65,6 +69,8 @@ class CHESS_GUI_VIDEO : public QWidget {
     QLabel* video_window_;
     QPixmap videobg_bitmap_;
     QRect text_rect_;
+    int32_t zoom_ = 100;
+    QSize source_size_;
     QString caption_;
     std::string error_message_;
     bool failed_ = false;

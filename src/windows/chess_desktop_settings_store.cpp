@@ -45,3 +45,20 @@ std::string CHESS_DESKTOP_SETTINGS_STORE::location() const {
     const QString file = native_settings().fileName();
     return file.startsWith(QLatin1Char('\\')) ? std::string() : CHESS_GUI_TEXT::to_std(file);
 }
+
+std::optional<int32_t> CHESS_DESKTOP_SETTINGS_STORE::zoom() const {
+    const QSettings settings = native_settings();
+    bool number = false;
+    const int percent = settings.value(QStringLiteral("Zoom")).toInt(&number);
+    return number ? std::optional<int32_t>(percent) : std::nullopt;
+}
+
+// A settings file that does not exist yet means the game is not installed; writing the zoom
+// would create it and turn the "key missing" message into "value missing".
+void CHESS_DESKTOP_SETTINGS_STORE::set_zoom(int32_t percent) const {
+    if (!has_key()) {
+        return;
+    }
+    QSettings settings = native_settings();
+    settings.setValue(QStringLiteral("Zoom"), percent);
+}

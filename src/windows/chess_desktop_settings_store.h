@@ -6,6 +6,8 @@
 
 #include "app/chess_settings_store.h"
 
+#include <cstdint>
+
 class CHESS_DESKTOP_SETTINGS_STORE : public CHESS_SETTINGS_STORE {
   public:
     static constexpr const char* organization = "Kwo";
@@ -15,4 +17,9 @@ class CHESS_DESKTOP_SETTINGS_STORE : public CHESS_SETTINGS_STORE {
     std::optional<std::string> value(const std::string& name) const override;
     std::string user_data_directory() const override;
     std::string location() const override;
+
+    // The window's zoom in percent (key "Zoom"), none when not recorded or not a number. It is
+    // only written into an existing settings file, whose other keys it keeps.
+    std::optional<int32_t> zoom() const;
+    void set_zoom(int32_t percent) const;
 };

@@ -1,5 +1,7 @@
 #include "windows/chess_gui_history.h"
 
+#include "desktop/chess_gui_zoom.h"
+
 #include <QEvent>
 #include <QFontMetrics>
 #include <QHeaderView>
@@ -41,6 +43,11 @@ CHESS_GUI_HISTORY::CHESS_GUI_HISTORY(QWidget* parent) : QTreeWidget(parent) {
     fit_columns();
 }
 
+void CHESS_GUI_HISTORY::set_zoom(int32_t percent) {
+    zoom_ = percent;
+    fit_columns();
+}
+
 void CHESS_GUI_HISTORY::resizeEvent(QResizeEvent* event) {
     QTreeWidget::resizeEvent(event);
     fit_columns();
@@ -60,7 +67,8 @@ void CHESS_GUI_HISTORY::fit_columns() {
     const int available = width() - 2 * frameWidth() -
                           style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
     QFont measured = font();
-    for (int size = preferred_pixel_size; size >= smallest_pixel_size; --size) {
+    const int smallest = CHESS_GUI_ZOOM::scaled(smallest_pixel_size, zoom_);
+    for (int size = CHESS_GUI_ZOOM::scaled(preferred_pixel_size, zoom_); size >= smallest; --size) {
         measured.setPixelSize(size);
         const QFontMetrics metrics(measured);
         const int number_width = cell_width(metrics, QStringLiteral("999."));
@@ -69,7 +77,7 @@ void CHESS_GUI_HISTORY::fit_columns() {
             move_width = std::max(move_width,
                                   cell_width(metrics, QStringLiteral("> ") + QLatin1String(text)));
         }
-        if (number_width + 2 * move_width <= available || size == smallest_pixel_size) {
+        if (number_width + 2 * move_width <= available || size == smallest) {
             if (measured != font()) {
                 setFont(measured); // comes back here through the font change
                 return;

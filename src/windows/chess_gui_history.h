@@ -27,6 +27,8 @@ class CHESS_GUI_HISTORY : public QTreeWidget {
     int32_t marked_ply() const { return marked_ply_; }
     // The text of the cell of ply index ply, as shown.
     QString ply_text(int32_t ply) const;
+    // The window's zoom in percent: the font it prefers grows with it.
+    void set_zoom(int32_t percent);
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -42,6 +44,7 @@ class CHESS_GUI_HISTORY : public QTreeWidget {
     static int32_t column_of(int32_t ply) { return ply % 2 + 1; }
 
     QString marked_txt;
+    int32_t zoom_ = 100;
     bool has_mark_ = false;
     int32_t current_ply_ = 0;
     int32_t marked_ply_ = 0;

@@ -1,7 +1,8 @@
 // A picture that switches between an "on" and an "off" image: the board-rotation and webcam
 // buttons, the command-menu icon and the two turn arrows (which are disabled, so they only show).
 // A press of the left button toggles it and reports the new state through switched; switching it
-// from code changes only the picture and never reports. The button is as large as its "on" image.
+// from code changes only the picture and never reports. The button is as large as its "on" image
+// (scaled with the window's zoom).
 #pragma once
 
 #include <QPixmap>
@@ -31,7 +32,15 @@ class CHESS_GUI_IMAGE_BUTTON : public QWidget {
     void focusOutEvent(QFocusEvent* event) override;
 
   private:
+    // The picture for the pixels the button covers: the resource at its own size, drawn afresh
+    // when the window is zoomed or the screen is dense.
+    const QPixmap& picture(bool on);
+
+    int32_t on_id;
+    int32_t off_id;
     QPixmap on_bitmap;
     QPixmap off_bitmap;
+    QPixmap drawn_on;
+    QPixmap drawn_off;
     bool is_on_ = true;
 };

@@ -2,9 +2,11 @@
 
 #include "app/chess_application_manager.h"
 #include "board_view/chess_gui_board.h"
+#include "desktop/chess_gui_button_art.h"
 #include "desktop/chess_gui_resource_ids.h"
 #include "desktop/chess_gui_resources.h"
 #include "desktop/chess_gui_text.h"
+#include "desktop/chess_gui_zoom.h"
 #include "persona/velmora_debug_events.h"
 #include "presentation/chess_gui_chat_menu.h"
 #include "presentation/chess_gui_chat_output.h"
@@ -25,6 +27,7 @@
 #include <QDeadlineTimer>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QShortcut>
 #include <QWindow>
 
 // The window's layout: the edges of the content and of the side panel, and the places derived
@@ -54,8 +57,10 @@ CHESS_MAIN_WINDOW::CHESS_MAIN_WINDOW(const CHESS_SETTINGS_STORE& settings)
     : QWidget(nullptr), settings_(settings) {
     setObjectName(QStringLiteral("main_window"));
     setWindowTitle(QStringLiteral("Velmora Chess"));
-    setWindowIcon(QIcon(CHESS_GUI_RESOURCES::pixmap(bitmaps::icon)));
-    setFixedSize(client_width, client_height);
+    // The icon's own size, and twice that for docks and dense screens.
+    QIcon icon(CHESS_GUI_RESOURCES::pixmap(bitmaps::icon));
+    icon.addPixmap(QPixmap::fromImage(CHESS_GUI_BUTTON_ART::draw(bitmaps::icon, 2.0)));
+    setWindowIcon(icon);
     QPalette background = palette();
     background.setColor(QPalette::Window, QColor(150, 182, 170));
     setPalette(background);
@@ -66,9 +71,22 @@ CHESS_MAIN_WINDOW::CHESS_MAIN_WINDOW(const CHESS_SETTINGS_STORE& settings)
     create_board_controls();
     create_chat_controls();
     add_tooltips();
+    add_zoom_shortcuts();
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             upper_player_txt, lower_player_txt, upper_status_txt, lower_status_txt, chess_ctrl,
+             hist_scroll, rotate_switch, upper_arrow, lower_arrow, chat_output, chat_video,
+             chat_video_switch, chat_icon}) {
+        layout_.place(control);
+    }
+    layout_.place(hist_list, false); // it sizes its font to its columns
     nickname_dialog = new NICKNAME_DIALOG(this);
     new_game_dialog = new NEW_GAME_DIALOG(this);
     debug_dialog = new DEBUG_DIALOG(this, VELMORA_DEBUG_EVENTS::labels());
+    for (QWidget* dialog :
+         std::initializer_list<QWidget*>{nickname_dialog, new_game_dialog, debug_dialog}) {
+        dialog_layouts_.emplace_back().place_children(dialog);
+    }
+    set_zoom(CHESS_GUI_ZOOM::smallest);
     timer_.setInterval(timer_period_ms);
     connect(&timer_, &QTimer::timeout, this, &CHESS_MAIN_WINDOW::tick);
 }
@@ -161,6 +179,60 @@ void CHESS_MAIN_WINDOW::add_tooltips() {
     chat_icon->setToolTip(QStringLiteral("Chess command menu"));
 }
 
+void CHESS_MAIN_WINDOW::add_zoom_shortcuts() {
+    const auto shortcut = [this](const QKeySequence& keys, int32_t percent_change) {
+        auto* key = new QShortcut(keys, this);
+        connect(key, &QShortcut::activated, this, [this, percent_change] {
+            set_zoom(percent_change == 0 ? CHESS_GUI_ZOOM::smallest : zoom_ + percent_change);
+        });
+    };
+    shortcut(QKeySequence::ZoomIn, CHESS_GUI_ZOOM::step);
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Equal), CHESS_GUI_ZOOM::step);
+    shortcut(QKeySequence::ZoomOut, -CHESS_GUI_ZOOM::step);
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_0), 0);
+}
+
+void CHESS_MAIN_WINDOW::set_zoom(int32_t percent) {
+    zoom_ = CHESS_GUI_ZOOM::valid(percent);
+    const QSize content = CHESS_GUI_ZOOM::scaled(QSize(client_width, client_height), zoom_);
+    setMinimumSize(content);
+    if (!(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) {
+        resize(content);
+    }
+    show_zoom();
+}
+
+void CHESS_MAIN_WINDOW::fit_zoom(int32_t percent, QSize room) {
+    set_zoom(CHESS_GUI_ZOOM::largest_fitting(QSize(client_width, client_height), room, percent));
+}
+
+// Maximised or full screen the content grows to the largest zoom that fits; otherwise it shows
+// at the chosen zoom. Either way it sits in the middle of the window.
+void CHESS_MAIN_WINDOW::show_zoom() {
+    const QSize client(client_width, client_height);
+    const bool filling = windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen);
+    const int32_t percent =
+        filling ? std::max(zoom_, CHESS_GUI_ZOOM::largest_fitting(client, size())) : zoom_;
+    const QSize content = CHESS_GUI_ZOOM::scaled(client, percent);
+    const QPoint origin(std::max(0, (width() - content.width()) / 2),
+                        std::max(0, (height() - content.height()) / 2));
+    if (percent != shown_zoom_) {
+        shown_zoom_ = percent;
+        chess_ctrl->set_zoom(percent);
+        chat_video->set_zoom(percent);
+        hist_list->set_zoom(percent);
+        for (const CHESS_GUI_LAYOUT& dialog : dialog_layouts_) {
+            dialog.apply(percent);
+        }
+    }
+    layout_.apply(percent, origin);
+}
+
+void CHESS_MAIN_WINDOW::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    show_zoom();
+}
+
 void CHESS_MAIN_WINDOW::start() {
     if (mgr) {
         return;
@@ -194,6 +266,19 @@ void CHESS_MAIN_WINDOW::tick() {
 }
 
 void CHESS_MAIN_WINDOW::on_menu_command(int32_t id) {
+    switch (id) {
+    case CHESS_GUI_CHAT_MENU::zoom_in:
+        set_zoom(zoom_ + CHESS_GUI_ZOOM::step);
+        return;
+    case CHESS_GUI_CHAT_MENU::zoom_out:
+        set_zoom(zoom_ - CHESS_GUI_ZOOM::step);
+        return;
+    case CHESS_GUI_CHAT_MENU::zoom_reset:
+        set_zoom(CHESS_GUI_ZOOM::smallest);
+        return;
+    default:
+        break;
+    }
     if (ready() && id >= first_shortcut && id <= last_shortcut) {
         mgr->command(id);
     }

@@ -9,6 +9,10 @@
 // its start sequence (which may show an "Initialization Error" box). A window whose start failed
 // ignores every callback, writes nothing when closed, and closes as soon as the box is dismissed
 // or the mouse moves over it.
+//
+// The whole window zooms from 100 % to 300 %: every control keeps its place and proportions
+// scaled, the board and pictures are drawn for the pixels they cover. Maximised or full screen,
+// the content shows at the largest zoom that fits, centred on the window's background.
 #pragma once
 
 #include "app/chess_app_state_constants.h"
@@ -17,6 +21,7 @@
 #include "board_model/chess_gui_board_info.h"
 #include "persona/chess_link_data.h"
 #include "rules/chess_constants.h"
+#include "windows/chess_gui_layout.h"
 
 #include <QTimer>
 #include <QWidget>
@@ -65,6 +70,14 @@ class CHESS_MAIN_WINDOW : public QWidget,
     bool thinking() const { return thinking_; }
     int32_t bottom_side() const { return bottom_side_; }
     const QTimer& timer() const { return timer_; }
+
+    // The zoom chosen by the player (100..300 in steps of 25), and the one shown, which is the
+    // largest that fits while the window is maximised or full screen.
+    int32_t zoom() const { return zoom_; }
+    int32_t shown_zoom() const { return shown_zoom_; }
+    void set_zoom(int32_t percent);
+    // The zoom reduced, when needed, so that the window fits into room.
+    void fit_zoom(int32_t percent, QSize room);
 
     // What the controls report. Every handler ignores calls while there is no working manager.
     // The board control completed a move; promotion is the chosen piece code, 0 for none.
@@ -147,6 +160,7 @@ class CHESS_MAIN_WINDOW : public QWidget,
     void closeEvent(QCloseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     void create_texts();
@@ -158,6 +172,8 @@ class CHESS_MAIN_WINDOW : public QWidget,
     void close_after_failed_start();
     void wait_until_placed();
     void centre_over_window(QWidget& box) const;
+    void add_zoom_shortcuts();
+    void show_zoom();
 
     const CHESS_SETTINGS_STORE& settings_;
     std::unique_ptr<CHESS_APPLICATION_MANAGER> mgr;
@@ -168,4 +184,8 @@ class CHESS_MAIN_WINDOW : public QWidget,
     bool thinking_ = false;
     bool closed_ = false;
     int32_t bottom_side_ = 1;
+    CHESS_GUI_LAYOUT layout_;
+    std::vector<CHESS_GUI_LAYOUT> dialog_layouts_;
+    int32_t zoom_ = 100;
+    int32_t shown_zoom_ = 0; // none yet
 };

@@ -1,5 +1,6 @@
 #include "windows/new_game_dialog.h"
 
+#include "desktop/chess_gui_level_art.h"
 #include "desktop/chess_gui_resources.h"
 #include "desktop/chess_gui_text.h"
 #include "engine/new_game_skill_level.h"
@@ -103,5 +104,20 @@ void NEW_GAME_DIALOG::moved() {
     }
     qsearch_txt->setText(level.want_qsearch ? QStringLiteral("Quiescent Search: ON")
                                             : QStringLiteral("Quiescent Search: OFF"));
-    level_picture->setPixmap(CHESS_GUI_RESOURCES::pixmap(level.bitmap));
+    show_level_picture(n, level.bitmap);
+}
+
+// The compiled-in picture at its own size; in a zoomed dialog or on a dense screen the picture
+// drawn for the pixels the label covers.
+void NEW_GAME_DIALOG::show_level_picture(int level, int32_t bitmap) {
+    const QPixmap resource = CHESS_GUI_RESOURCES::pixmap(bitmap);
+    const double ratio = devicePixelRatioF();
+    const double scale = level_picture->width() * ratio / resource.width();
+    if (scale == 1.0) {
+        level_picture->setPixmap(resource);
+        return;
+    }
+    QPixmap drawn = QPixmap::fromImage(CHESS_GUI_LEVEL_ART::draw(level, scale));
+    drawn.setDevicePixelRatio(ratio);
+    level_picture->setPixmap(drawn);
 }

@@ -40,5 +40,7 @@ class NEW_GAME_DIALOG : public QDialog {
     QPushButton* cancel_button;
 
   private:
+    void show_level_picture(int level, int32_t bitmap);
+
     CHESS_GAME_OPTIONS options_;
 };

@@ -1,9 +1,12 @@
 #include "windows/velmora_chess.h"
 
+#include "desktop/chess_gui_zoom.h"
 #include "windows/chess_main_window.h"
 
 #include <QDialog>
+#include <QScreen>
 #include <QTimer>
+#include <cstdio>
 
 VELMORA_CHESS::VELMORA_CHESS(int& argc, char** argv) : QApplication(argc, argv) {
     identify();
@@ -49,9 +52,40 @@ void VELMORA_CHESS::close_window() {
     window->close();
 }
 
+// "--zoom PERCENT" overrides the recorded zoom for this run.
+std::optional<int32_t> VELMORA_CHESS::zoom_argument(const QStringList& arguments) {
+    const qsizetype at = arguments.indexOf(QStringLiteral("--zoom"));
+    if (at < 0) {
+        return std::nullopt;
+    }
+    bool number = false;
+    const int percent = at + 1 < arguments.size() ? arguments[at + 1].toInt(&number) : 0;
+    if (!number) {
+        return std::nullopt;
+    }
+    return percent;
+}
+
 int VELMORA_CHESS::run() {
+    const QStringList arguments = QCoreApplication::arguments();
+    const qsizetype at = arguments.indexOf(QStringLiteral("--zoom"));
+    std::optional<int32_t> wanted = zoom_argument(arguments);
+    if (at >= 0 && !wanted) {
+        std::fprintf(stderr, "velmora-chess: --zoom needs a percentage from %d to %d\n",
+                     int(CHESS_GUI_ZOOM::smallest), int(CHESS_GUI_ZOOM::largest));
+        return 2;
+    }
+    if (!wanted) {
+        wanted = settings.zoom();
+    }
+    const QScreen* screen = window->screen();
+    window->fit_zoom(wanted.value_or(CHESS_GUI_ZOOM::smallest),
+                     screen ? screen->availableGeometry().size() : window->size());
     window->show();
     QTimer::singleShot(0, window.get(), [this] { window->start(); });
     exec();
+    if (!window->failed_to_initialize()) {
+        settings.set_zoom(window->zoom());
+    }
     return 0;
 }

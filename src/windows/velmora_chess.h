@@ -5,13 +5,17 @@
 // the main window closes, with exit code 0 also after a failed start. A request to end from
 // outside (SIGTERM, SIGINT, SIGHUP, the session manager's logout, a quit) ends the run exactly as
 // closing the window does: open dialogs are cancelled and the game is written first.
+// The window opens at the recorded zoom or the one given with "--zoom PERCENT", reduced to fit
+// the screen's available area; the zoom it closes with is recorded for the next run.
 #pragma once
 
 #include "windows/chess_desktop_settings_store.h"
 #include "windows/chess_signal_watcher.h"
 
 #include <QApplication>
+#include <cstdint>
 #include <memory>
+#include <optional>
 
 class CHESS_MAIN_WINDOW;
 
@@ -26,6 +30,9 @@ class VELMORA_CHESS : public QApplication {
     CHESS_MAIN_WINDOW& main_window() { return *window; }
     // Closes the main window as the player would (which writes the game) and ends the run.
     void end_session();
+
+    // The percentage after "--zoom", none when the option or a number is missing.
+    static std::optional<int32_t> zoom_argument(const QStringList& arguments);
 
   private:
     // Cancels every open dialog and closes the main window.

@@ -1,16 +1,24 @@
 // Moves made with the mouse on the real board inside the main window, promotions through the
 // prompt in both orientations, the computer's reply animated, and screenshots of the window.
 #include "board_view/chess_gui_board.h"
+#include "desktop/chess_gui_zoom.h"
 #include "history_cells.h"
 #include "main_window_fixture.h"
+#include "presentation/chess_gui_chat_menu.h"
+#include "presentation/chess_gui_chat_output.h"
+#include "presentation/chess_gui_video.h"
 #include "saved_games/chess_game_file.h"
+#include "windows/chess_gui_dialog_units.h"
 #include "windows/chess_gui_history.h"
+#include "windows/chess_gui_history_scroll.h"
 #include "windows/chess_gui_image_button.h"
 #include "windows/new_game_dialog.h"
 
 #include <QDir>
 #include <QFileDialog>
+#include <QLabel>
 #include <QSlider>
+#include <cmath>
 
 namespace {
 
@@ -167,3 +175,171 @@ TEST_F(BoardInWindow, Screenshots) {
 }
 
 } // namespace
+
+// The whole window at each zoom: the controls keep their places scaled, and the board's hit
+// tests, dragging and the prompt work in the zoomed window's own pixels. The same tests run again
+// at a device pixel ratio of 2 (QT_SCALE_FACTOR=2, see the CMake file).
+class ZoomedWindow : public BoardInWindow, public testing::WithParamInterface<int32_t> {
+  protected:
+    // A point of square s in the zoomed board control's pixels.
+    QPoint zoomed(int32_t s) const {
+        return CHESS_GUI_ZOOM::scaled(QRect(at(s), QSize(1, 1)), GetParam()).topLeft();
+    }
+
+    void zoomed_drag(int32_t from, int32_t to) {
+        CHESS_GUI_BOARD* board = window->chess_ctrl;
+        QTest::mousePress(board, Qt::LeftButton, {}, zoomed(from));
+        QTest::mouseMove(board, (zoomed(from) + zoomed(to)) / 2);
+        QTest::mouseMove(board, zoomed(to));
+        QTest::mouseRelease(board, Qt::LeftButton, {}, zoomed(to));
+    }
+
+    QRect scaled(int x, int y, int width, int height) const {
+        return CHESS_GUI_ZOOM::scaled(QRect(x, y, width, height), GetParam());
+    }
+};
+
+TEST_P(ZoomedWindow, DragPromoteAndLayoutHoldAtEveryZoom) {
+    CHESS_MAIN_WINDOW& w = start_window();
+    const int history_font = w.hist_list->font().pixelSize();
+    w.set_zoom(GetParam());
+    EXPECT_EQ(w.size(), CHESS_GUI_ZOOM::scaled(QSize(674, 562), GetParam()));
+    EXPECT_EQ(w.chess_ctrl->geometry(), scaled(14, 6, 429, 384));
+    EXPECT_EQ(w.hist_list->geometry(), scaled(482, 66, 182, 244));
+    EXPECT_EQ(w.hist_scroll->geometry(), scaled(482, 314, 179, 15));
+    EXPECT_EQ(w.chat_output->geometry(), scaled(14, 412, 430, 145));
+    EXPECT_EQ(w.chat_video->geometry(), scaled(484, 412, 176, 145));
+    // The history's font grows with the zoom, and its columns still fit beside each other.
+    EXPECT_GE(w.hist_list->font().pixelSize(), CHESS_GUI_ZOOM::scaled(history_font, GetParam()));
+    EXPECT_LE(w.hist_list->columnWidth(0) + w.hist_list->columnWidth(1) +
+                  w.hist_list->columnWidth(2),
+              w.hist_list->width());
+    // The dialogs grow with the window, their controls in the same places.
+    EXPECT_EQ(w.new_game_dialog->size(),
+              CHESS_GUI_ZOOM::scaled(CHESS_GUI_DIALOG_UNITS::size(195, 170), GetParam()));
+    const auto* slider = w.new_game_dialog->findChild<QSlider*>(QStringLiteral("skill_slider"));
+    ASSERT_NE(slider, nullptr);
+    EXPECT_EQ(slider->geometry(),
+              CHESS_GUI_ZOOM::scaled(CHESS_GUI_DIALOG_UNITS::rect(30, 57, 135, 22), GetParam()));
+    // Its level picture is drawn for the pixels the label covers.
+    w.new_game_dialog->moved();
+    const QLabel* picture = w.new_game_dialog->level_picture;
+    EXPECT_EQ(picture->pixmap().width(),
+              static_cast<int>(std::ceil(picture->width() * picture->devicePixelRatioF())));
+
+    new_game();
+    zoomed_drag(e2, e4);
+    ASSERT_GE(manager().game().move_count(), 1);
+    EXPECT_EQ(manager().game().history().front().move.uci_text(), "e2e4");
+    EXPECT_EQ(w.hist_list->ply_text(0), QStringLiteral("e2-e4"));
+    window->close();
+    window.reset();
+    std::filesystem::remove(install / "lastgame.txt");
+
+    CHESS_MAIN_WINDOW& again = start_window();
+    again.set_zoom(GetParam());
+    load_promotion_game();
+    zoomed_drag(g7, g8);
+    ASSERT_EQ(again.chess_ctrl->mode(), CHESS_GUI_BOARD::mode_promoting);
+    // The third slot of the prompt, in units, then zoomed: a bishop.
+    QTest::mouseClick(
+        again.chess_ctrl, Qt::LeftButton, {},
+        CHESS_GUI_ZOOM::scaled(QRect(134 + 2 * 40 + 17, 200, 1, 1), GetParam()).topLeft());
+    ASSERT_EQ(manager().game().move_count(), 9);
+    EXPECT_EQ(manager().game().history().back().move.promoted_piece(), 2);
+    // The captured pawn shows in the strip right of the board, at its slot's place.
+    const CHESS_GUI_BOARD_INFO& info = again.chess_ctrl->board_info();
+    EXPECT_FALSE(info.white_captures.empty());
+    if (GetParam() == 200) {
+        save_screenshot(again, QStringLiteral("main_window_zoom_200.png"));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Zoom, ZoomedWindow, testing::Values(100, 150, 200, 300));
+
+TEST_F(BoardInWindow, ZoomKeysMenuAndLimits) {
+    CHESS_MAIN_WINDOW& w = start_window();
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    QTest::keyClick(&w, Qt::Key_Plus, Qt::ControlModifier);
+    EXPECT_EQ(w.zoom(), 125);
+    QTest::keyClick(&w, Qt::Key_Equal, Qt::ControlModifier);
+    EXPECT_EQ(w.zoom(), 150);
+    QTest::keyClick(&w, Qt::Key_Minus, Qt::ControlModifier);
+    EXPECT_EQ(w.zoom(), 125);
+    QTest::keyClick(&w, Qt::Key_0, Qt::ControlModifier);
+    EXPECT_EQ(w.zoom(), 100);
+    w.on_menu_command(CHESS_GUI_CHAT_MENU::zoom_out);
+    EXPECT_EQ(w.zoom(), 100);
+    for (int i = 0; i < 10; ++i) {
+        w.on_menu_command(CHESS_GUI_CHAT_MENU::zoom_in);
+    }
+    EXPECT_EQ(w.zoom(), 300);
+    EXPECT_EQ(w.size(), QSize(2022, 1686));
+    w.on_menu_command(CHESS_GUI_CHAT_MENU::zoom_reset);
+    EXPECT_EQ(w.size(), QSize(674, 562));
+}
+
+TEST_F(BoardInWindow, TheZoomFitsTheScreenAtStart) {
+    CHESS_MAIN_WINDOW& w = start_window();
+    w.fit_zoom(200, QSize(2560, 1440));
+    EXPECT_EQ(w.zoom(), 200);
+    EXPECT_EQ(w.size(), QSize(1348, 1124));
+    w.fit_zoom(200, QSize(1280, 800));
+    EXPECT_EQ(w.zoom(), 125);
+    w.fit_zoom(300, QSize(600, 400));
+    EXPECT_EQ(w.zoom(), 100);
+}
+
+TEST_F(BoardInWindow, FullScreenShowsTheLargestZoomThatFitsCentred) {
+    CHESS_MAIN_WINDOW& w = start_window();
+    w.showFullScreen();
+    QTest::qWait(50);
+    const int32_t fitting = CHESS_GUI_ZOOM::largest_fitting(QSize(674, 562), w.size());
+    EXPECT_EQ(w.shown_zoom(), fitting);
+    const QSize content = CHESS_GUI_ZOOM::scaled(QSize(674, 562), fitting);
+    // Centred; a screen smaller than the window keeps the content at the top left.
+    const QPoint origin(std::max(0, (w.width() - content.width()) / 2),
+                        std::max(0, (w.height() - content.height()) / 2));
+    EXPECT_EQ(w.chess_ctrl->pos(),
+              origin + CHESS_GUI_ZOOM::scaled(QRect(14, 6, 1, 1), fitting).topLeft());
+    w.showNormal();
+    QTest::qWait(50);
+    EXPECT_EQ(w.shown_zoom(), w.zoom());
+}
+
+// At 200 % the pieces are drawn for the pixels they cover, not doubled from the 100 % picture.
+TEST_F(BoardInWindow, AZoomedPieceIsDrawnNotUpscaled) {
+    CHESS_MAIN_WINDOW& w = start_window();
+    new_game();
+    CHESS_GUI_TRANSFORM tf = w.chess_ctrl->transform();
+    tf.compute_square(8); // h1: a rook on a light square
+    const QRect piece(tf.piece_x, tf.piece_y, tf.piece_width, tf.piece_height);
+    const double ratio = w.chess_ctrl->devicePixelRatioF();
+    const QImage small = w.chess_ctrl->picture().copy(
+        QRectF(piece.x() * ratio, piece.y() * ratio, piece.width() * ratio, piece.height() * ratio)
+            .toAlignedRect());
+    w.set_zoom(200);
+    const QImage large =
+        w.chess_ctrl->picture().copy(QRectF(piece.x() * 2 * ratio, piece.y() * 2 * ratio,
+                                            piece.width() * 2 * ratio, piece.height() * 2 * ratio)
+                                         .toAlignedRect());
+    const QImage doubled =
+        small.scaled(large.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    ASSERT_EQ(large.size(), doubled.size());
+    int differing = 0;
+    int far_off = 0; // pixels that are not even close to the doubled copy's colour
+    for (int y = 0; y < large.height(); ++y) {
+        for (int x = 0; x < large.width(); ++x) {
+            const QColor a = large.pixelColor(x, y);
+            const QColor b = doubled.pixelColor(x, y);
+            const int distance = std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
+                                 std::abs(a.blue() - b.blue());
+            differing += distance != 0;
+            far_off += distance > 150;
+        }
+    }
+    EXPECT_GT(differing, large.width() * 2); // the edges at least
+    // Still the same piece: only edge pixels are far from the doubled copy.
+    EXPECT_LT(far_off, large.width() * large.height() / 8);
+}

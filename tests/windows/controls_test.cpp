@@ -276,7 +276,8 @@ TEST(ChatMenu, ItemsInOrderWithSeparatorsGreyedByIdentifier) {
     }
     EXPECT_EQ(texts,
               (QStringList{"New game", "Load game", "Save game", "-", "Hint", "Undo move", "Resign",
-                           "-", "Change nickname", "Game statistics", "-", "About", "Help"}));
+                           "-", "Change nickname", "Game statistics", "-", "About", "Help", "-",
+                           "Zoom in\tCtrl++", "Zoom out\tCtrl+-", "Actual size\tCtrl+0"}));
     menu.disable_command(5);
     EXPECT_FALSE(menu.is_command_enabled(5));
     EXPECT_TRUE(menu.is_command_enabled(6));

@@ -71,6 +71,19 @@ TEST(EndToEnd, InstallPlayTwoMovesCloseAndFindTheLastGame) {
     const QString last_game = read(install_dir + QStringLiteral("/lastgame.txt"));
     EXPECT_TRUE(last_game.contains(QStringLiteral("e2"))) << last_game.toStdString();
     EXPECT_TRUE(last_game.contains(QStringLiteral("g1"))) << last_game.toStdString();
+
+    // The game recorded its zoom; installing again keeps it beside the installation directory.
+    const QString config = home.filePath(QStringLiteral(".config/Kwo/VelMoraChess.conf"));
+    EXPECT_EQ(QSettings(config, QSettings::IniFormat).value(QStringLiteral("Zoom")).toInt(), 100);
+    QSettings(config, QSettings::IniFormat).setValue(QStringLiteral("Zoom"), 175);
+    install.start(QStringLiteral("cmake"),
+                  {QStringLiteral("--install"), QStringLiteral(VELMORA_BUILD_DIR),
+                   QStringLiteral("--prefix"), prefix});
+    ASSERT_TRUE(install.waitForFinished(120000));
+    ASSERT_EQ(install.exitCode(), 0) << install.readAllStandardError().toStdString();
+    const QSettings again(config, QSettings::IniFormat);
+    EXPECT_EQ(again.value(QStringLiteral("Zoom")).toInt(), 175);
+    EXPECT_EQ(again.value(QStringLiteral("InstallPath")).toString(), install_dir);
 }
 
 } // namespace

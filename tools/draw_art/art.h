@@ -4,7 +4,6 @@
 // transparent; everything else is opaque.
 #pragma once
 
-#include <QColor>
 #include <QImage>
 #include <vector>
 
@@ -14,18 +13,6 @@ struct ART_PICTURE {
 };
 
 namespace art {
-
-// The transparent key colour of piece sprites.
-inline const QColor key_colour(255, 255, 0);
-// The board's fixed square colours and the window's background.
-inline const QColor light_square(206, 206, 148);
-inline const QColor dark_square(148, 26, 26);
-inline const QColor window_background(150, 182, 170);
-
-// Turns a picture drawn on transparency into one on the key colour: pixels at least half covered
-// keep their own colour at full strength, the rest become key colour. Blending edge pixels with
-// yellow would leave a yellow fringe once the key colour is cut away.
-QImage flatten_onto_key(const QImage& drawn);
 
 std::vector<ART_PICTURE> draw_pieces();    // 35 x 35 pieces and 19 x 19 captured pieces
 std::vector<ART_PICTURE> draw_board_set(); // both boards, tiles, frame and captured-pieces strip
