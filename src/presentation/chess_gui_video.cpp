@@ -11,7 +11,11 @@
 
 namespace {
 constexpr QPoint video_origin{8, 16};
-}
+// The window keeps this size at 100 % whatever the file's size; QLabel scales each frame smoothly
+// to the device pixels the window covers, so a larger video shows drawn edges when zoomed.
+constexpr QSize video_size{160, 120};
+const QRect video_rect{video_origin, video_size};
+} // namespace
 
 CHESS_GUI_VIDEO::CHESS_GUI_VIDEO(QWidget* parent)
     : QWidget(parent), device_(new CHESS_GUI_VIDEO_DEVICE(this)), video_window_(new QLabel(this)),
@@ -24,7 +28,7 @@ CHESS_GUI_VIDEO::CHESS_GUI_VIDEO(QWidget* parent)
     caption_font.setBold(true);
     setFont(caption_font);
     video_window_->setObjectName(QStringLiteral("video_window"));
-    video_window_->move(video_origin);
+    video_window_->setGeometry(video_rect);
     video_window_->setScaledContents(true);
     video_window_->hide();
     device_->set_window(video_window_);
@@ -45,8 +49,6 @@ void CHESS_GUI_VIDEO::open(const std::string& file_name) {
         failed_ = true;
         return;
     }
-    source_size_ = device_->source_size();
-    video_window_->setGeometry(CHESS_GUI_ZOOM::scaled(QRect(video_origin, source_size_), zoom_));
     reset_playing_state();
     if (!device_->is_frame_based()) {
         error_message_ = file_name + ": invalid format (should be frames based)";
@@ -65,7 +67,7 @@ void CHESS_GUI_VIDEO::set_zoom(int32_t percent) {
     QFont caption_font = font();
     caption_font.setPixelSize(CHESS_GUI_ZOOM::scaled(11, zoom_));
     setFont(caption_font);
-    video_window_->setGeometry(CHESS_GUI_ZOOM::scaled(QRect(video_origin, source_size_), zoom_));
+    video_window_->setGeometry(CHESS_GUI_ZOOM::scaled(video_rect, zoom_));
     update();
 }
 

@@ -1,6 +1,6 @@
 // The webcam: a 176 x 145 control beside the chat pane that shows the character's clips. It
 // draws its background picture, a raised edge and its caption (the character's nickname); while
-// a clip plays, a child video window at (8, 16), as large as the video, covers the picture, and
+// a clip plays, a child video window of 160 x 120 at (8, 16) covers the picture, and
 // it is hidden again when the clip ends or is stopped. The end of the latest clip is reported
 // once, through clip_ended or, when not one frame of it could be shown, clip_failed; always from
 // the event loop and never from inside play. A clip cut short by another play or a stop reports
@@ -70,7 +70,6 @@ class CHESS_GUI_VIDEO : public QWidget {
     QPixmap videobg_bitmap_;
     QRect text_rect_;
     int32_t zoom_ = 100;
-    QSize source_size_;
     QString caption_;
     std::string error_message_;
     bool failed_ = false;

@@ -32,8 +32,6 @@ class CHESS_GUI_VIDEO_DEVICE : public QObject {
     bool is_open() const { return decoder_.is_open(); }
     // Whether the opened file's frames can be addressed by number.
     bool is_frame_based() const { return decoder_.is_frame_based(); }
-    // The video's own size.
-    QSize source_size() const { return {decoder_.width(), decoder_.height()}; }
     int64_t frame_count() const { return decoder_.frame_count(); }
     // The window the frames are drawn into.
     void set_window(QLabel* window) { window_ = window; }
