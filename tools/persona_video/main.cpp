@@ -1,10 +1,10 @@
 // velmora-persona-video: makes the default persona's webcam video and data file.
-//   velmora-persona-video video FILE            render the clips into FILE (FFV1 in AVI)
+//   velmora-persona-video video FILE            render the clips into FILE (H.264 in AVI)
 //   velmora-persona-video persona SOURCE FILE   assemble the data file: clip names become ranges
 //   velmora-persona-video clips                 print every clip: name, first frame, last frame
 //   velmora-persona-video stills DIR [CLIP[:TICK]...]  frames as PNG (a clip's middle frame, or
-//                                               frame TICK of it), three times the video's size,
-//                                               and a contact sheet of them
+//                                               frame TICK of it), at the video's size, and a
+//                                               contact sheet of them
 // Errors go to standard error; the exit code is 1 then, 2 for a wrong command line.
 #include "velmora_persona_assembler.h"
 #include "velmora_video_artist.h"
@@ -27,7 +27,8 @@ int render_video(const std::string& path) {
     for (const VELMORA_VIDEO_CLIP& clip : VELMORA_VIDEO_CLIPS::all()) {
         for (int32_t tick = 0; ok && tick < clip.frame_count(); ++tick) {
             ok = encoder.write(
-                VELMORA_VIDEO_ARTIST::draw(VELMORA_VIDEO_CLIPS::pose_at(clip, tick), tick));
+                VELMORA_VIDEO_ARTIST::draw(VELMORA_VIDEO_CLIPS::pose_at(clip, tick), tick),
+                tick == 0);
         }
     }
     if (!ok || !encoder.finish()) {
@@ -53,8 +54,8 @@ int print_clips() {
     return 0;
 }
 
-// The chosen frames (a clip's middle frame, or "clip:tick" for another), three times the video's
-// size, and all of them on one contact sheet at twice the size, three to a row. No names: every
+// The chosen frames (a clip's middle frame, or "clip:tick" for another) at the video's size, and
+// all of them on one contact sheet at two thirds of it, three to a row. No names: every
 // clip's middle frame.
 int write_stills(const std::string& directory, std::vector<std::string> names) {
     if (names.empty()) {
@@ -78,21 +79,22 @@ int write_stills(const std::string& directory, std::vector<std::string> names) {
         std::string file = name;
         std::replace(file.begin(), file.end(), ':', '_');
         const std::string path = directory + "/" + file + ".png";
-        if (!frames.back().scaled(frames.back().size() * 3).save(QString::fromStdString(path))) {
+        if (!frames.back().save(QString::fromStdString(path))) {
             std::cerr << path << ": cannot write the picture\n";
             return 1;
         }
     }
     const int columns = 3;
     const int rows = (static_cast<int>(frames.size()) + columns - 1) / columns;
-    const QSize cell(VELMORA_VIDEO_ARTIST::width * 2 + 4, VELMORA_VIDEO_ARTIST::height * 2 + 4);
+    const QSize shown(VELMORA_VIDEO_ARTIST::width * 2 / 3, VELMORA_VIDEO_ARTIST::height * 2 / 3);
+    const QSize cell = shown + QSize(4, 4);
     QImage sheet(cell.width() * columns, cell.height() * std::max(rows, 1), QImage::Format_RGB32);
     sheet.fill(Qt::white);
     QPainter p(&sheet);
     for (size_t i = 0; i < frames.size(); ++i) {
         const int column = static_cast<int>(i) % columns, row = static_cast<int>(i) / columns;
         p.drawImage(QPoint(column * cell.width(), row * cell.height()),
-                    frames[i].scaled(frames[i].size() * 2));
+                    frames[i].scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     }
     p.end();
     const std::string path = directory + "/sheet.png";

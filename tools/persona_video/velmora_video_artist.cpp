@@ -9,7 +9,7 @@ QImage VELMORA_VIDEO_ARTIST::draw(const VELMORA_VIDEO_POSE& pose, int tick) {
     QImage image(width, height, QImage::Format_RGB32);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    // The art is drawn in design units, twice the video's size.
+    // The art is drawn in 320 x 240 design units.
     p.scale(width / 320.0, height / 240.0);
     VELMORA_VIDEO_SCENERY::draw_room(p);
     VELMORA_VIDEO_SCENERY::draw_chair(p);

@@ -1,6 +1,8 @@
-// Draws one 160 x 120 frame of the webcam video from a key pose: room, chair, the figure behind
-// the desk, the desk and board, the figure in front of it, then the camera's effects. The same
-// pose and tick always give the same pixels, so the video is the same on every build.
+// Draws one 480 x 360 frame of the webcam video (three times the webcam window's 160 x 120, so
+// the window can shrink it smoothly at 100 % and still show drawn edges when zoomed) from a key
+// pose: room, chair, the figure behind the desk, the desk and board, the figure in front of it,
+// then the camera's effects. The same pose and tick always give the same pixels, so the video is
+// the same on every build.
 #pragma once
 
 #include "velmora_video_pose.h"
@@ -9,8 +11,8 @@
 
 class VELMORA_VIDEO_ARTIST {
   public:
-    static constexpr int width = 160;
-    static constexpr int height = 120;
+    static constexpr int width = 480;
+    static constexpr int height = 360;
 
     // tick is the frame's number within its clip; talking and waving alternate by it.
     static QImage draw(const VELMORA_VIDEO_POSE& pose, int tick);
