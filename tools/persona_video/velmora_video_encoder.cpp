@@ -25,6 +25,8 @@ bool VELMORA_VIDEO_ENCODER::fail(const std::string& message) {
 bool VELMORA_VIDEO_ENCODER::open(const std::string& path, int32_t width, int32_t height,
                                  int32_t frames_per_second) {
     path_ = path;
+    // x264 reports its statistics at the info level; the build wants to hear only of problems.
+    av_log_set_level(AV_LOG_WARNING);
     const AVCodec* encoder = avcodec_find_encoder_by_name("libx264");
     if (encoder == nullptr) {
         return fail("this FFmpeg has no libx264 encoder");
