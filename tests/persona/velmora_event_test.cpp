@@ -25,167 +25,100 @@ struct ROW {
     KIND kind;
 };
 
-// The groups of the rows, named by key.
-struct G {
-    static constexpr int32_t group_about = VELMORA_EVENT_TABLE::id("about");
-    static constexpr int32_t group_change_nickname = VELMORA_EVENT_TABLE::id("change_nickname");
-    static constexpr int32_t group_credits = VELMORA_EVENT_TABLE::id("credits");
-    static constexpr int32_t group_draw = VELMORA_EVENT_TABLE::id("draw");
-    static constexpr int32_t group_ee = VELMORA_EVENT_TABLE::id("ee");
-    static constexpr int32_t group_flip_board = VELMORA_EVENT_TABLE::id("flip_board");
-    static constexpr int32_t group_game_continue = VELMORA_EVENT_TABLE::id("game_continue");
-    static constexpr int32_t group_game_end = VELMORA_EVENT_TABLE::id("game_end");
-    static constexpr int32_t group_game_start = VELMORA_EVENT_TABLE::id("game_start");
-    static constexpr int32_t group_general_behavior = VELMORA_EVENT_TABLE::id("general_behavior");
-    static constexpr int32_t group_help = VELMORA_EVENT_TABLE::id("help");
-    static constexpr int32_t group_issue_hint = VELMORA_EVENT_TABLE::id("issue_hint");
-    static constexpr int32_t group_load_error = VELMORA_EVENT_TABLE::id("load_error");
-    static constexpr int32_t group_load_game = VELMORA_EVENT_TABLE::id("load_game");
-    static constexpr int32_t group_nickname_taunt = VELMORA_EVENT_TABLE::id("nickname_taunt");
-    static constexpr int32_t group_nogame = VELMORA_EVENT_TABLE::id("nogame");
-    static constexpr int32_t group_player_captures_bishop =
-        VELMORA_EVENT_TABLE::id("player_captures_bishop");
-    static constexpr int32_t group_player_captures_knight =
-        VELMORA_EVENT_TABLE::id("player_captures_knight");
-    static constexpr int32_t group_player_captures_pawn =
-        VELMORA_EVENT_TABLE::id("player_captures_pawn");
-    static constexpr int32_t group_player_captures_queen =
-        VELMORA_EVENT_TABLE::id("player_captures_queen");
-    static constexpr int32_t group_player_captures_rook =
-        VELMORA_EVENT_TABLE::id("player_captures_rook");
-    static constexpr int32_t group_player_castles = VELMORA_EVENT_TABLE::id("player_castles");
-    static constexpr int32_t group_player_checks = VELMORA_EVENT_TABLE::id("player_checks");
-    static constexpr int32_t group_player_ep_captures =
-        VELMORA_EVENT_TABLE::id("player_ep_captures");
-    static constexpr int32_t group_player_moves = VELMORA_EVENT_TABLE::id("player_moves");
-    static constexpr int32_t group_player_promotes = VELMORA_EVENT_TABLE::id("player_promotes");
-    static constexpr int32_t group_player_resigns = VELMORA_EVENT_TABLE::id("player_resigns");
-    static constexpr int32_t group_player_wins = VELMORA_EVENT_TABLE::id("player_wins");
-    static constexpr int32_t group_request_hint = VELMORA_EVENT_TABLE::id("request_hint");
-    static constexpr int32_t group_resign_confirmation =
-        VELMORA_EVENT_TABLE::id("resign_confirmation");
-    static constexpr int32_t group_resign_taunt = VELMORA_EVENT_TABLE::id("resign_taunt");
-    static constexpr int32_t group_save_error = VELMORA_EVENT_TABLE::id("save_error");
-    static constexpr int32_t group_save_game = VELMORA_EVENT_TABLE::id("save_game");
-    static constexpr int32_t group_sitdown = VELMORA_EVENT_TABLE::id("sitdown");
-    static constexpr int32_t group_stalemate = VELMORA_EVENT_TABLE::id("stalemate");
-    static constexpr int32_t group_standup = VELMORA_EVENT_TABLE::id("standup");
-    static constexpr int32_t group_start_help = VELMORA_EVENT_TABLE::id("start_help");
-    static constexpr int32_t group_statistics = VELMORA_EVENT_TABLE::id("statistics");
-    static constexpr int32_t group_undo_taunt = VELMORA_EVENT_TABLE::id("undo_taunt");
-    static constexpr int32_t group_velmora_captures_bishop =
-        VELMORA_EVENT_TABLE::id("velmora_captures_bishop");
-    static constexpr int32_t group_velmora_captures_knight =
-        VELMORA_EVENT_TABLE::id("velmora_captures_knight");
-    static constexpr int32_t group_velmora_captures_pawn =
-        VELMORA_EVENT_TABLE::id("velmora_captures_pawn");
-    static constexpr int32_t group_velmora_captures_queen =
-        VELMORA_EVENT_TABLE::id("velmora_captures_queen");
-    static constexpr int32_t group_velmora_captures_rook =
-        VELMORA_EVENT_TABLE::id("velmora_captures_rook");
-    static constexpr int32_t group_velmora_castles = VELMORA_EVENT_TABLE::id("velmora_castles");
-    static constexpr int32_t group_velmora_checks = VELMORA_EVENT_TABLE::id("velmora_checks");
-    static constexpr int32_t group_velmora_ep_captures =
-        VELMORA_EVENT_TABLE::id("velmora_ep_captures");
-    static constexpr int32_t group_velmora_moves = VELMORA_EVENT_TABLE::id("velmora_moves");
-    static constexpr int32_t group_velmora_promotes = VELMORA_EVENT_TABLE::id("velmora_promotes");
-    static constexpr int32_t group_velmora_thinking = VELMORA_EVENT_TABLE::id("velmora_thinking");
-    static constexpr int32_t group_velmora_wins = VELMORA_EVENT_TABLE::id("velmora_wins");
-    static constexpr int32_t group_webcam_off = VELMORA_EVENT_TABLE::id("webcam_off");
-    static constexpr int32_t group_webcam_on = VELMORA_EVENT_TABLE::id("webcam_on");
-};
+// Group identifiers by event key.
+using T = VELMORA_EVENT_TABLE;
 
 const std::vector<ROW> rows = {
-    {"STATISTICS", VELMORA_EVENT("statistics"), 1, true, G::group_statistics, KIND::text},
-    {"START", VELMORA_EVENT("start_help"), 1, true, G::group_start_help, KIND::text},
-    {"SAVE_ERROR", VELMORA_EVENT("save_error"), 1, true, G::group_save_error, KIND::text},
-    {"SAVE", VELMORA_EVENT("save_game"), 1, true, G::group_save_game, KIND::text},
-    {"RESIGN_CONFIRM", VELMORA_EVENT("resign_confirmation"), 1, true, G::group_resign_confirmation,
+    {"STATISTICS", VELMORA_EVENT("statistics"), 1, true, T::id("statistics"), KIND::text},
+    {"START", VELMORA_EVENT("start_help"), 1, true, T::id("start_help"), KIND::text},
+    {"SAVE_ERROR", VELMORA_EVENT("save_error"), 1, true, T::id("save_error"), KIND::text},
+    {"SAVE", VELMORA_EVENT("save_game"), 1, true, T::id("save_game"), KIND::text},
+    {"RESIGN_CONFIRM", VELMORA_EVENT("resign_confirmation"), 1, true, T::id("resign_confirmation"),
      KIND::text},
-    {"LOAD_ERROR", VELMORA_EVENT("load_error"), 1, true, G::group_load_error, KIND::text},
-    {"LOAD", VELMORA_EVENT("load_game"), 1, true, G::group_load_game, KIND::text},
-    {"HINT_BEFORE", VELMORA_EVENT("request_hint"), 1, true, G::group_request_hint, KIND::text},
-    {"HINT_AFTER", VELMORA_EVENT("issue_hint"), 1, true, G::group_issue_hint, KIND::text},
-    {"HELP 0", VELMORA_EVENT::help(0), 1, true, G::group_help, KIND::text},
+    {"LOAD_ERROR", VELMORA_EVENT("load_error"), 1, true, T::id("load_error"), KIND::text},
+    {"LOAD", VELMORA_EVENT("load_game"), 1, true, T::id("load_game"), KIND::text},
+    {"HINT_BEFORE", VELMORA_EVENT("request_hint"), 1, true, T::id("request_hint"), KIND::text},
+    {"HINT_AFTER", VELMORA_EVENT("issue_hint"), 1, true, T::id("issue_hint"), KIND::text},
+    {"HELP 0", VELMORA_EVENT::help(0), 1, true, T::id("help"), KIND::text},
     {"HELP 1", VELMORA_EVENT::help(1), 1, true, 58, KIND::text},
     {"HELP 25", VELMORA_EVENT::help(25), 1, true, 82, KIND::text},
-    {"HELP 26", VELMORA_EVENT::help(26), 1, true, G::group_help, KIND::text},
-    {"HELP -3", VELMORA_EVENT::help(-3), 1, true, G::group_help, KIND::text},
-    {"CHANGE_NICKNAME", VELMORA_EVENT("change_nickname"), 1, true, G::group_change_nickname,
+    {"HELP 26", VELMORA_EVENT::help(26), 1, true, T::id("help"), KIND::text},
+    {"HELP -3", VELMORA_EVENT::help(-3), 1, true, T::id("help"), KIND::text},
+    {"CHANGE_NICKNAME", VELMORA_EVENT("change_nickname"), 1, true, T::id("change_nickname"),
      KIND::text},
-    {"ABOUT", VELMORA_EVENT("about"), 1, true, G::group_about, KIND::text},
-    {"DEFAULT", VELMORA_EVENT("general_behavior"), 1, true, G::group_general_behavior,
+    {"ABOUT", VELMORA_EVENT("about"), 1, true, T::id("about"), KIND::text},
+    {"DEFAULT", VELMORA_EVENT("general_behavior"), 1, true, T::id("general_behavior"),
      KIND::seated},
-    {"WEBCAM on", VELMORA_EVENT("webcam_on"), 5, false, G::group_webcam_on, KIND::seated},
-    {"WEBCAM off", VELMORA_EVENT("webcam_off"), 5, false, G::group_webcam_off, KIND::seated},
-    {"UNDO_TAUNT", VELMORA_EVENT("undo_taunt"), 4, false, G::group_undo_taunt, KIND::clip},
-    {"THINKING", VELMORA_EVENT("velmora_thinking"), 101, true, G::group_velmora_thinking,
+    {"WEBCAM on", VELMORA_EVENT("webcam_on"), 5, false, T::id("webcam_on"), KIND::seated},
+    {"WEBCAM off", VELMORA_EVENT("webcam_off"), 5, false, T::id("webcam_off"), KIND::seated},
+    {"UNDO_TAUNT", VELMORA_EVENT("undo_taunt"), 4, false, T::id("undo_taunt"), KIND::clip},
+    {"THINKING", VELMORA_EVENT("velmora_thinking"), 101, true, T::id("velmora_thinking"),
      KIND::clip},
-    {"STANDUP", VELMORA_EVENT("standup"), 1, true, G::group_standup, KIND::clip},
-    {"STALE_MATE", VELMORA_EVENT("stalemate"), 1, true, G::group_stalemate, KIND::clip},
-    {"SITDOWN", VELMORA_EVENT("sitdown"), 1, true, G::group_sitdown, KIND::clip},
-    {"RESIGN_TAUNT", VELMORA_EVENT("resign_taunt"), 4, false, G::group_resign_taunt, KIND::clip},
-    {"PLAYER_WINS", VELMORA_EVENT("player_wins"), 1, true, G::group_player_wins, KIND::clip},
-    {"PLAYER_RESIGNS", VELMORA_EVENT("player_resigns"), 1, true, G::group_player_resigns,
+    {"STANDUP", VELMORA_EVENT("standup"), 1, true, T::id("standup"), KIND::clip},
+    {"STALE_MATE", VELMORA_EVENT("stalemate"), 1, true, T::id("stalemate"), KIND::clip},
+    {"SITDOWN", VELMORA_EVENT("sitdown"), 1, true, T::id("sitdown"), KIND::clip},
+    {"RESIGN_TAUNT", VELMORA_EVENT("resign_taunt"), 4, false, T::id("resign_taunt"), KIND::clip},
+    {"PLAYER_WINS", VELMORA_EVENT("player_wins"), 1, true, T::id("player_wins"), KIND::clip},
+    {"PLAYER_RESIGNS", VELMORA_EVENT("player_resigns"), 1, true, T::id("player_resigns"),
      KIND::clip},
-    {"NICKNAME_TAUNT", VELMORA_EVENT("nickname_taunt"), 4, false, G::group_nickname_taunt,
+    {"NICKNAME_TAUNT", VELMORA_EVENT("nickname_taunt"), 4, false, T::id("nickname_taunt"),
      KIND::seated},
-    {"VELMORA_WINS", VELMORA_EVENT("velmora_wins"), 1, true, G::group_velmora_wins, KIND::clip},
-    {"GAME_START", VELMORA_EVENT("game_start"), 1, true, G::group_game_start, KIND::clip},
-    {"GAME_END", VELMORA_EVENT("game_end"), 1, true, G::group_game_end, KIND::clip},
-    {"GAME_CONTINUE", VELMORA_EVENT("game_continue"), 1, true, G::group_game_continue, KIND::clip},
-    {"FLIP_BOARD", VELMORA_EVENT("flip_board"), 5, false, G::group_flip_board, KIND::seated},
-    {"EASTER_EGG", VELMORA_EVENT("ee"), 1, false, G::group_ee, KIND::clip},
-    {"DRAW", VELMORA_EVENT("draw"), 1, true, G::group_draw, KIND::clip},
-    {"CREDITS", VELMORA_EVENT("credits"), 1, false, G::group_credits, KIND::clip},
-    {"vPROMOTES", VELMORA_EVENT("velmora_promotes"), 10, false, G::group_velmora_promotes,
+    {"VELMORA_WINS", VELMORA_EVENT("velmora_wins"), 1, true, T::id("velmora_wins"), KIND::clip},
+    {"GAME_START", VELMORA_EVENT("game_start"), 1, true, T::id("game_start"), KIND::clip},
+    {"GAME_END", VELMORA_EVENT("game_end"), 1, true, T::id("game_end"), KIND::clip},
+    {"GAME_CONTINUE", VELMORA_EVENT("game_continue"), 1, true, T::id("game_continue"), KIND::clip},
+    {"FLIP_BOARD", VELMORA_EVENT("flip_board"), 5, false, T::id("flip_board"), KIND::seated},
+    {"EASTER_EGG", VELMORA_EVENT("ee"), 1, false, T::id("ee"), KIND::clip},
+    {"DRAW", VELMORA_EVENT("draw"), 1, true, T::id("draw"), KIND::clip},
+    {"CREDITS", VELMORA_EVENT("credits"), 1, false, T::id("credits"), KIND::clip},
+    {"vPROMOTES", VELMORA_EVENT("velmora_promotes"), 10, false, T::id("velmora_promotes"),
      KIND::move},
-    {"pPROMOTES", VELMORA_EVENT("player_promotes"), 10, false, G::group_player_promotes,
+    {"pPROMOTES", VELMORA_EVENT("player_promotes"), 10, false, T::id("player_promotes"),
      KIND::move},
-    {"vNORMAL", VELMORA_EVENT("velmora_moves"), 100, true, G::group_velmora_moves, KIND::move},
-    {"pNORMAL", VELMORA_EVENT("player_moves"), 99, true, G::group_player_moves, KIND::move},
-    {"vEP_CAPTURES", VELMORA_EVENT("velmora_ep_captures"), 40, false, G::group_velmora_ep_captures,
+    {"vNORMAL", VELMORA_EVENT("velmora_moves"), 100, true, T::id("velmora_moves"), KIND::move},
+    {"pNORMAL", VELMORA_EVENT("player_moves"), 99, true, T::id("player_moves"), KIND::move},
+    {"vEP_CAPTURES", VELMORA_EVENT("velmora_ep_captures"), 40, false, T::id("velmora_ep_captures"),
      KIND::move},
-    {"pEP_CAPTURES", VELMORA_EVENT("player_ep_captures"), 40, false, G::group_player_ep_captures,
+    {"pEP_CAPTURES", VELMORA_EVENT("player_ep_captures"), 40, false, T::id("player_ep_captures"),
      KIND::move},
-    {"vCHECKS", VELMORA_EVENT("velmora_checks"), 95, false, G::group_velmora_checks, KIND::move},
-    {"pCHECKS", VELMORA_EVENT("player_checks"), 95, false, G::group_player_checks, KIND::move},
-    {"vCASTLES", VELMORA_EVENT("velmora_castles"), 80, false, G::group_velmora_castles, KIND::move},
-    {"pCASTLES", VELMORA_EVENT("player_castles"), 80, false, G::group_player_castles, KIND::move},
+    {"vCHECKS", VELMORA_EVENT("velmora_checks"), 95, false, T::id("velmora_checks"), KIND::move},
+    {"pCHECKS", VELMORA_EVENT("player_checks"), 95, false, T::id("player_checks"), KIND::move},
+    {"vCASTLES", VELMORA_EVENT("velmora_castles"), 80, false, T::id("velmora_castles"), KIND::move},
+    {"pCASTLES", VELMORA_EVENT("player_castles"), 80, false, T::id("player_castles"), KIND::move},
     {"vCAPTURES_ROOK", VELMORA_EVENT("velmora_captures_rook"), 30, false,
-     G::group_velmora_captures_rook, KIND::move},
+     T::id("velmora_captures_rook"), KIND::move},
     {"pCAPTURES_ROOK", VELMORA_EVENT("player_captures_rook"), 30, false,
-     G::group_player_captures_rook, KIND::move},
+     T::id("player_captures_rook"), KIND::move},
     {"vCAPTURES_QUEEN", VELMORA_EVENT("velmora_captures_queen"), 20, false,
-     G::group_velmora_captures_queen, KIND::move},
+     T::id("velmora_captures_queen"), KIND::move},
     {"pCAPTURES_QUEEN", VELMORA_EVENT("player_captures_queen"), 20, false,
-     G::group_player_captures_queen, KIND::move},
+     T::id("player_captures_queen"), KIND::move},
     {"vCAPTURES_PAWN", VELMORA_EVENT("velmora_captures_pawn"), 90, false,
-     G::group_velmora_captures_pawn, KIND::move},
+     T::id("velmora_captures_pawn"), KIND::move},
     {"pCAPTURES_PAWN", VELMORA_EVENT("player_captures_pawn"), 90, false,
-     G::group_player_captures_pawn, KIND::move},
+     T::id("player_captures_pawn"), KIND::move},
     {"vCAPTURES_KNIGHT", VELMORA_EVENT("velmora_captures_knight"), 70, false,
-     G::group_velmora_captures_knight, KIND::move},
+     T::id("velmora_captures_knight"), KIND::move},
     {"pCAPTURES_KNIGHT", VELMORA_EVENT("player_captures_knight"), 70, false,
-     G::group_player_captures_knight, KIND::move},
+     T::id("player_captures_knight"), KIND::move},
     {"vCAPTURES_BISHOP", VELMORA_EVENT("velmora_captures_bishop"), 60, false,
-     G::group_velmora_captures_bishop, KIND::move},
+     T::id("velmora_captures_bishop"), KIND::move},
     {"pCAPTURES_BISHOP", VELMORA_EVENT("player_captures_bishop"), 60, false,
-     G::group_player_captures_bishop, KIND::move},
+     T::id("player_captures_bishop"), KIND::move},
 };
 
 // The clip starts the fixture offers for a group: group n plays from n x 100, except these.
-std::set<int32_t> clip_starts(int32_t group) {
-    switch (group) {
-    case G::group_nogame:
+std::set<int32_t> clip_starts(int32_t id) {
+    if (id == T::id("nogame")) {
         return {100, 160};
-    case G::group_player_checks:
-        return {5000};
-    case G::group_velmora_checks:
-        return {3600, 5000};
-    default:
-        return {group * 100};
     }
+    if (id == T::id("player_checks")) {
+        return {5000};
+    }
+    if (id == T::id("velmora_checks")) {
+        return {3600, 5000};
+    }
+    return {id * 100};
 }
 
 // The text group n says in the fixture when its words follow the pattern.
@@ -218,10 +151,10 @@ TEST(VelmoraEvents, EveryClassDrawsFromItsGroupAsItsKindSays) {
                 }
                 ASSERT_TRUE(event.video_clip) << row.name;
                 const int32_t group =
-                    row.kind == KIND::seated && !seated ? G::group_nogame : row.group;
+                    row.kind == KIND::seated && !seated ? T::id("nogame") : row.group;
                 EXPECT_EQ(clip_starts(group).count(event.video_clip->start_frame), 1u)
                     << row.name << " seated " << seated;
-                if (group == G::group_nogame || group == G::group_flip_board) {
+                if (group == T::id("nogame") || group == T::id("flip_board")) {
                     EXPECT_FALSE(event.text_message) << row.name;
                 } else if (clip_starts(group).size() == 1 && event.text_message &&
                            group * 100 == event.video_clip->start_frame) {
