@@ -53,34 +53,25 @@ void VELMORA_CHESS::close_window() {
 }
 
 // "--zoom PERCENT" overrides the recorded zoom for this run.
-std::optional<int32_t> VELMORA_CHESS::zoom_argument(const QStringList& arguments) {
+std::optional<int32_t> VELMORA_CHESS::wanted_zoom(const QStringList& arguments) const {
     const qsizetype at = arguments.indexOf(QStringLiteral("--zoom"));
     if (at < 0) {
-        return std::nullopt;
+        return settings.zoom().value_or(CHESS_GUI_ZOOM::smallest);
     }
     bool number = false;
     const int percent = at + 1 < arguments.size() ? arguments[at + 1].toInt(&number) : 0;
-    if (!number) {
-        return std::nullopt;
-    }
-    return percent;
+    return number ? std::optional<int32_t>(percent) : std::nullopt;
 }
 
 int VELMORA_CHESS::run() {
-    const QStringList arguments = QCoreApplication::arguments();
-    const qsizetype at = arguments.indexOf(QStringLiteral("--zoom"));
-    std::optional<int32_t> wanted = zoom_argument(arguments);
-    if (at >= 0 && !wanted) {
+    const std::optional<int32_t> wanted = wanted_zoom(QCoreApplication::arguments());
+    if (!wanted) {
         std::fprintf(stderr, "velmora-chess: --zoom needs a percentage from %d to %d\n",
                      int(CHESS_GUI_ZOOM::smallest), int(CHESS_GUI_ZOOM::largest));
         return 2;
     }
-    if (!wanted) {
-        wanted = settings.zoom();
-    }
     const QScreen* screen = window->screen();
-    window->fit_zoom(wanted.value_or(CHESS_GUI_ZOOM::smallest),
-                     screen ? screen->availableGeometry().size() : window->size());
+    window->fit_zoom(*wanted, screen ? screen->availableGeometry().size() : window->size());
     window->show();
     QTimer::singleShot(0, window.get(), [this] { window->start(); });
     exec();

@@ -31,10 +31,10 @@ class VELMORA_CHESS : public QApplication {
     // Closes the main window as the player would (which writes the game) and ends the run.
     void end_session();
 
-    // The percentage after "--zoom", none when the option or a number is missing.
-    static std::optional<int32_t> zoom_argument(const QStringList& arguments);
-
   private:
+    // The zoom to open at: the percentage after "--zoom", else the recorded one; none when
+    // "--zoom" has no number after it.
+    std::optional<int32_t> wanted_zoom(const QStringList& arguments) const;
     // Cancels every open dialog and closes the main window.
     void close_window();
 
