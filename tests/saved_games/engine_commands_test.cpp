@@ -289,3 +289,51 @@ TEST_F(ENGINE_COMMANDS, PgnMovesReplayThroughAStrictSanReader) {
         EXPECT_TRUE(replay.board() == game.board()) << seed;
     }
 }
+
+TEST_F(ENGINE_COMMANDS, ReviewPrintsEveryPlyThenTheTurningPoints) {
+    SCRATCH_FOLDER folder;
+    // Black's 3...Nf6 allows the scholar's mate; White's 4.d3 misses it and hangs the queen.
+    const std::string scholar = saved(folder, game_of("e2e4 e7e5 f1c4 b8c6 d1h5 g8f6 d2d3"),
+                                      CHESS_GAME_OPTIONS(), "Alice", false);
+    const RUN run = run_engine("review " + scholar);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.out, "1 W e4 0 0\n"
+                       "2 B e5 35 38\n"
+                       "3 W Bc4 13 -10\n"
+                       "4 B Nc6 25 25\n"
+                       "5 W Qh5 -5 -47\n"
+                       "6 B Nf6 -12 #1 blunder\n"
+                       "7 W d3 #1 -895 missed-win\n"
+                       "\n"
+                       "turning point: ply 6: Nf6 (better g6, loses 2012)\n"
+                       "turning point: ply 7: d3 (better Qxf7#, loses 2895)\n");
+
+    // The fool's mate from White's side: the mate given is the "best" move, "#-0" once on the
+    // board; the depth may come first.
+    const std::string fools =
+        saved(folder, game_of("f2f3 e7e5 g2g4 d8h4"), CHESS_GAME_OPTIONS(), "Alice", false);
+    const RUN shallow = run_engine("review --depth 3 " + fools);
+    EXPECT_EQ(shallow.status, 0);
+    EXPECT_NE(shallow.out.find("\n3 W g4 "), std::string::npos) << shallow.out;
+    EXPECT_NE(shallow.out.find(" #-1 blunder\n4 B Qh4# #-1 #-0 best\n\nturning point: ply 3: g4 ("),
+              std::string::npos)
+        << shallow.out;
+}
+
+TEST_F(ENGINE_COMMANDS, ReviewOfAnUnreadableFileOrWithWrongArgumentsFails) {
+    SCRATCH_FOLDER folder;
+    const RUN missing = run_engine("review " + folder.file("none.txt"));
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_EQ(missing.err, "No such file: " + folder.file("none.txt") + "\n");
+    EXPECT_EQ(missing.out, "");
+    const std::string game = saved(folder, game_of("e2e4"), CHESS_GAME_OPTIONS(), "Alice", false);
+    for (const std::string& arguments :
+         {std::string("review"), "review " + game + " --depth", "review " + game + " --depth 0",
+          "review " + game + " --depth x", "review " + game + " " + game}) {
+        const RUN run = run_engine(arguments);
+        EXPECT_EQ(run.status, 2) << arguments;
+        EXPECT_EQ(run.out, "") << arguments;
+        EXPECT_NE(run.err, "") << arguments;
+    }
+}

@@ -5,6 +5,7 @@
 #include "game_command.h"
 #include "perft_command.h"
 #include "pgn_command.h"
+#include "review_command.h"
 
 #include <iostream>
 #include <string>
@@ -26,9 +27,10 @@ int run_uci() {
 } // namespace
 
 constexpr const char* usage =
-    "usage: velmora-engine [perft DEPTH [FEN] | bench | game FILE | pgn FILE]\n"
+    "usage: velmora-engine [perft DEPTH [FEN] | bench | game FILE | pgn FILE |\n"
+    "                       review FILE [--depth N]]\n"
     "  with no command: a UCI engine on standard input and output\n"
-    "  game, pgn: FILE may be - for standard input\n";
+    "  game, pgn, review: FILE may be - for standard input\n";
 
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
@@ -47,6 +49,9 @@ int main(int argc, char** argv) {
     }
     if (args[0] == "game") {
         return run_game_command({args.begin() + 1, args.end()}, std::cout, std::cerr);
+    }
+    if (args[0] == "review") {
+        return run_review_command({args.begin() + 1, args.end()}, std::cout, std::cerr);
     }
     if (args[0] == "pgn") {
         return run_pgn_command({args.begin() + 1, args.end()}, std::cout, std::cerr);
