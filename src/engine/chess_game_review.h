@@ -72,6 +72,7 @@ class CHESS_GAME_REVIEW : public CHESS_GENERAL_CONSTANTS {
 
     // Reviews every move of game; player_color is the human's side. False when stopped.
     bool run(const CHESS_GAME& game, int32_t player_color, const PROGRESS& progress = {});
+    // Ends the run in progress, and any later one, without results.
     void stop();
 
     const std::vector<CHESS_REVIEWED_PLY>& plies() const { return plies_; }

@@ -155,12 +155,36 @@ TEST(GameReview, TurningPointsAreFewInGameOrderAndTakeTheWorstFirst) {
 TEST(GameReview, StopFromAnotherThreadEndsTheRunWithoutResults) {
     const CHESS_GAME game = engine_game(30, true);
     CHESS_GAME_REVIEW review(12); // far too deep to finish soon
-    std::atomic<int32_t> done = 0;
     bool finished = true;
-    std::thread worker(
-        [&] { finished = review.run(game, 1, [&](int32_t n, int32_t) { done = n; }); });
+    std::thread worker([&] { finished = review.run(game, 1); });
     review.stop();
     worker.join();
     EXPECT_FALSE(finished);
     EXPECT_TRUE(review.plies().empty());
+}
+
+TEST(GameReview, ARunBesideTheGameSearchChangesNothingOfIt) {
+    const CHESS_GAME game = game_of("e2e4 c7c5 g1f3 d7d6 d2d4 c5d4 f3d4 g8f6 b1c3 a7a6");
+    auto game_search = [&game] {
+        CHESS_SEARCH_NO_THREAD engine;
+        engine.reset(5, std::chrono::hours(1), true);
+        engine.search(game.board(), game.history());
+        return std::make_pair(engine.node_count(), engine.item()->uci_text());
+    };
+    const auto alone = game_search();
+
+    CHESS_GAME_REVIEW review;
+    bool finished = false;
+    std::thread worker([&] { finished = review.run(game, 1); });
+    const auto beside = game_search();
+    worker.join();
+    EXPECT_EQ(beside, alone);
+    EXPECT_TRUE(finished);
+
+    CHESS_GAME_REVIEW again;
+    ASSERT_TRUE(again.run(game, 1));
+    for (int32_t ply = 1; ply <= game.move_count(); ++ply) {
+        EXPECT_EQ(review.ply(ply).after.text(), again.ply(ply).after.text()) << "ply " << ply;
+        EXPECT_EQ(review.ply(ply).line, again.ply(ply).line) << "ply " << ply;
+    }
 }
