@@ -5,7 +5,6 @@
 #include "persona/velmora_text_rules.h"
 
 #include <chrono>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
@@ -316,14 +315,8 @@ const VELMORA_DB_GROUP* VELMORA_DB::group(const std::string& name) const {
     return found == groups_.end() ? nullptr : found->second.get();
 }
 
-int32_t VELMORA_DB::pick(std::size_t candidates) {
-    rnd_.forth();
-    const int64_t v = std::llabs(static_cast<int64_t>(rnd_.item()));
-    return static_cast<int32_t>(1 + v % static_cast<int64_t>(candidates));
-}
-
-// Every candidate, own record or included group, is equally likely; an included group is
-// entered and the draw repeats inside it.
+// Every candidate, own record or included group, comes once per round of the group's bag; an
+// included group is entered and the draw repeats inside it, from that group's own bag.
 const VELMORA_TEXT* VELMORA_DB::draw_text_record(const VELMORA_DB_GROUP* group) {
     while (true) {
         const std::size_t own = group->text_records.size();
@@ -331,7 +324,7 @@ const VELMORA_TEXT* VELMORA_DB::draw_text_record(const VELMORA_DB_GROUP* group) 
         if (candidates == 0) {
             return nullptr;
         }
-        const auto p = static_cast<std::size_t>(pick(candidates));
+        const std::size_t p = text_bags_[group].draw(candidates, rnd_);
         if (p <= own) {
             return &group->text_records[p - 1];
         }
@@ -340,6 +333,7 @@ const VELMORA_TEXT* VELMORA_DB::draw_text_record(const VELMORA_DB_GROUP* group) 
     }
 }
 
+// Clips are drawn uniformly: every candidate, own record or included group, is equally likely.
 const VELMORA_CLIP* VELMORA_DB::draw_clip_record(const VELMORA_DB_GROUP* group) {
     while (true) {
         const std::size_t own = group->clip_records.size();
@@ -347,7 +341,7 @@ const VELMORA_CLIP* VELMORA_DB::draw_clip_record(const VELMORA_DB_GROUP* group) 
         if (candidates == 0) {
             return nullptr;
         }
-        const auto p = static_cast<std::size_t>(pick(candidates));
+        const std::size_t p = VELMORA_TEXT_BAG::uniform_pick(rnd_, candidates);
         if (p <= own) {
             return &group->clip_records[p - 1];
         }

@@ -1,6 +1,7 @@
 // The persona data base: the groups of texts and clips read from the persona data file, the
 // header values (nickname, rating, debug flag, magic number), the line checksum that guards the
-// file against unsealed edits, and the random drawing of a text or clip from a group. Loading
+// file against unsealed edits, and the random drawing of a text or clip from a group: clips
+// uniformly, texts from each group's shuffled bag, which lasts as long as the data base. Loading
 // stops at the first fault and reports it as "<file>, line <n>: <message>"; any input, binary
 // data and endless nesting included, loads or fails without crashing or hanging.
 #pragma once
@@ -8,11 +9,13 @@
 #include "persona/velmora_clip.h"
 #include "persona/velmora_db_group.h"
 #include "persona/velmora_text.h"
+#include "persona/velmora_text_bag.h"
 #include "rules/kwo_random.h"
 
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 // The names of the groups the last draw went through, from the group asked for to the group the
@@ -53,8 +56,11 @@ class VELMORA_DB {
     // The group of that name (any case), or null.
     const VELMORA_DB_GROUP* group(const std::string& name) const;
 
-    // Restarts the generator, so that a run of draws can be repeated.
-    void seed(int32_t seed) { rnd_.set_seed(seed); }
+    // Restarts the generator and empties every text bag, so that a run of draws can be repeated.
+    void seed(int32_t seed) {
+        rnd_.set_seed(seed);
+        text_bags_.clear();
+    }
     const VELMORA_DB_SEARCH_PATH& last_search_path() const { return last_search_path_; }
 
     // A text drawn from the group, its references expanded; none when the group does not exist
@@ -95,8 +101,6 @@ class VELMORA_DB {
 
     const VELMORA_TEXT* draw_text_record(const VELMORA_DB_GROUP* group);
     const VELMORA_CLIP* draw_clip_record(const VELMORA_DB_GROUP* group);
-    // The pick 1 + |v| mod n after one step of the generator.
-    int32_t pick(std::size_t candidates);
     std::optional<VELMORA_TEXT> random_text(const std::string& name, EXPANSION_BUDGET& budget);
     VELMORA_TEXT expand(const VELMORA_TEXT& record, EXPANSION_BUDGET& budget);
     std::string expand_line(const std::string& line, EXPANSION_BUDGET& budget);
@@ -128,5 +132,6 @@ class VELMORA_DB {
     VELMORA_TEXT dropped_text_;
 
     KWO_RANDOM rnd_{1};
+    std::unordered_map<const VELMORA_DB_GROUP*, VELMORA_TEXT_BAG> text_bags_;
     VELMORA_DB_SEARCH_PATH last_search_path_;
 };

@@ -117,8 +117,9 @@ TEST(VelmoraDrawing, EachCandidateOfAGroupIsEquallyLikely) {
     EXPECT_NEAR(seen["y2"], draws / 6, draws / 50);
 }
 
+// Clips, and the texts of a group with two of them, take the plain uniform pick.
 TEST(VelmoraDrawing, APickIsOneStepOfTheGeneratorModuloTheCandidates) {
-    const std::string content = draw_header + "[A]\nT 1\nT 2\nT 3\nT 4\nT 5\nV 1 2\nV 3 4\nV 5 6\n";
+    const std::string content = draw_header + "[A]\nT 1\nT 2\nV 1 2\nV 3 4\nV 5 6\n";
     VELMORA_DB db(write_file("pick.dat", content));
     ASSERT_FALSE(db.failed()) << db.error_message();
     db.seed(20240601);
@@ -127,11 +128,63 @@ TEST(VelmoraDrawing, APickIsOneStepOfTheGeneratorModuloTheCandidates) {
         reference.forth();
         const int64_t v = reference.item() < 0 ? -int64_t{reference.item()} : reference.item();
         if (i % 2 == 0) {
-            EXPECT_EQ(db.random_text("A")->lines[0], std::to_string(1 + v % 5));
+            EXPECT_EQ(db.random_text("A")->lines[0], std::to_string(1 + v % 2));
         } else {
             EXPECT_EQ(db.random_clip("A")->start_frame, 1 + 2 * (v % 3));
         }
     }
+}
+
+// Texts come from a shuffled bag: each round draws every candidate once (an included group counts
+// as one), in an order that changes from round to round, and no candidate comes twice in a row,
+// across rounds too. The bag is the group's, whichever way its text is asked for.
+TEST(VelmoraDrawing, TextsComeFromAShuffledBagThatNeverRepeatsATextInARow) {
+    const std::string content = draw_header + "[INNER]\nT i1\nT i2\nT i3\n" +
+                                "[A]\nT a1\nT a2\nT a3\n+ more\nT a4\nT a5\nG inner\nV 3 4\n";
+    VELMORA_DB db(write_file("bag.dat", content));
+    ASSERT_FALSE(db.failed()) << db.error_message();
+    db.seed(99);
+    const auto draw = [&db](int i) {
+        if (i % 3 == 2) { // the way a clip event asks: the text follows the clip's path
+            db.random_clip("a");
+            return db.text_along_last_path()->lines[0];
+        }
+        return db.random_text("a")->lines[0];
+    };
+    const std::set<std::string> group = {"a1", "a2", "a3", "a4", "a5", "inner"};
+    std::set<std::vector<std::string>> orders;
+    std::string previous;
+    std::map<std::string, int> inner_counts;
+    for (int round = 0; round < 60; ++round) {
+        std::vector<std::string> order;
+        for (int i = 0; i < 6; ++i) {
+            std::string line = draw(round * 6 + i);
+            if (line.front() == 'i') {
+                ++inner_counts[line];
+                line = "inner";
+            }
+            EXPECT_NE(line, previous) << "round " << round;
+            previous = line;
+            order.push_back(line);
+        }
+        EXPECT_EQ(std::set<std::string>(order.begin(), order.end()), group) << "round " << round;
+        orders.insert(order);
+    }
+    EXPECT_GT(orders.size(), 30u);
+    // Inside the included group its own bag holds: after 60 draws, 20 of each.
+    EXPECT_EQ(inner_counts, (std::map<std::string, int>{{"i1", 20}, {"i2", 20}, {"i3", 20}}));
+
+    // Seeding again starts the same run of draws from fresh bags.
+    const auto run = [&db, &draw] {
+        db.seed(5);
+        std::vector<std::string> drawn;
+        for (int i = 0; i < 20; ++i) {
+            drawn.push_back(draw(i));
+        }
+        return drawn;
+    };
+    const std::vector<std::string> first = run();
+    EXPECT_EQ(run(), first);
 }
 
 TEST(VelmoraDrawing, ReferencesExpandAtEveryDepthWithTheirOwnDraws) {
