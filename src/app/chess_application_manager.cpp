@@ -6,6 +6,7 @@
 #include "persona/chat_text_utilities.h"
 #include "persona/velmora.h"
 #include "persona/velmora_debug_events.h"
+#include "persona/velmora_move_variables.h"
 #include "persona/velmora_video_fit.h"
 #include "saved_games/chess_game_file.h"
 
@@ -597,11 +598,23 @@ void CHESS_APPLICATION_MANAGER::announce_end(std::initializer_list<std::string> 
     set_state(state_game_over);
 }
 
-// A check hides whatever else the move did.
+// A check hides whatever else the move did. The reaction may speak of the move itself.
 void CHESS_APPLICATION_MANAGER::raise_move_event(const CHESS_MOVE& move, int32_t captured_kind,
                                                  bool by_velmora) {
     const bool gives_check = game_.board().in_check(G::opponent(move.side()));
-    raise(VELMORA_EVENT::for_move(by_velmora, gives_check, move.type, captured_kind));
+    VELMORA_EVENT event =
+        VELMORA_EVENT::for_move(by_velmora, gives_check, move.type, captured_kind);
+    event.variables = last_move_variables();
+    raise(std::move(event));
+}
+
+// Read from the board the last move was played on, which the history keeps.
+VELMORA_CHAT_VARIABLES CHESS_APPLICATION_MANAGER::last_move_variables() const {
+    if (!game_.has_moves()) {
+        return {};
+    }
+    const CHESS_GAME_HISTORY_ITEM& last = game_.history().back();
+    return VELMORA_MOVE_VARIABLES::of(last.board, last.move);
 }
 
 void CHESS_APPLICATION_MANAGER::tick() {
@@ -915,6 +928,10 @@ void CHESS_APPLICATION_MANAGER::help() {
     }
     for (const std::string& label : *labels) {
         if (std::optional<VELMORA_EVENT> event = VELMORA_DEBUG_EVENTS::make(label)) {
+            // A move reaction tried by hand speaks of the last move of the game.
+            if (event->row().by != VELMORA_MOVER::nobody) {
+                event->variables = last_move_variables();
+            }
             velmora_->add(*event);
         }
     }
@@ -1069,7 +1086,8 @@ void CHESS_APPLICATION_MANAGER::present_next(bool with_clip) {
         ui_.play_clip(velmora_->video_clip()->start_frame, velmora_->video_clip()->end_frame);
     }
     if (velmora_->text_message()) {
-        ui_.add_sentences(txtutil_->velmora_sentences(*velmora_->text_message()));
+        ui_.add_sentences(txtutil_->velmora_sentences(*velmora_->text_message(),
+                                                      velmora_->current_event()->variables));
     }
 }
 

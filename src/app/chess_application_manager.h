@@ -14,6 +14,7 @@
 #include "app/chess_settings_store.h"
 #include "app/chess_shortcut_constants.h"
 #include "persona/chess_link_data.h"
+#include "persona/velmora_chat_variables.h"
 #include "rules/chess_game.h"
 
 #include <array>
@@ -125,6 +126,8 @@ class CHESS_APPLICATION_MANAGER : public CHESS_APP_STATE_CONSTANTS,
     void announce_end(std::initializer_list<std::string> announcement, int32_t sound,
                       VELMORA_EVENT event);
     void raise_move_event(const CHESS_MOVE& move, int32_t captured_kind, bool by_velmora);
+    // The chat variables of the last move played ($move, $piece, ...); none before the first.
+    VELMORA_CHAT_VARIABLES last_move_variables() const;
     void resign();
     void resume();
     void take_back(int32_t plies, bool taunt);

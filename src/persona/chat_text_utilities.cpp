@@ -5,17 +5,20 @@
 using R = VELMORA_TEXT_RULES;
 
 std::vector<CHESS_GUI_CHAT_SENTENCE>
-CHAT_TEXT_UTILITIES::velmora_sentences(const VELMORA_TEXT& text) const {
-    return sentences(text, true);
+CHAT_TEXT_UTILITIES::velmora_sentences(const VELMORA_TEXT& text,
+                                       const VELMORA_CHAT_VARIABLES& own) const {
+    return sentences(text, true, own);
 }
 
 std::vector<CHESS_GUI_CHAT_SENTENCE>
-CHAT_TEXT_UTILITIES::system_sentences(const VELMORA_TEXT& text) const {
-    return sentences(text, false);
+CHAT_TEXT_UTILITIES::system_sentences(const VELMORA_TEXT& text,
+                                      const VELMORA_CHAT_VARIABLES& own) const {
+    return sentences(text, false, own);
 }
 
-std::vector<CHESS_GUI_CHAT_SENTENCE> CHAT_TEXT_UTILITIES::sentences(const VELMORA_TEXT& text,
-                                                                    bool velmora) const {
+std::vector<CHESS_GUI_CHAT_SENTENCE>
+CHAT_TEXT_UTILITIES::sentences(const VELMORA_TEXT& text, bool velmora,
+                               const VELMORA_CHAT_VARIABLES& own) const {
     std::vector<CHESS_GUI_CHAT_SENTENCE> result;
     for (const std::string& line : text.lines) {
         CHESS_GUI_CHAT_SENTENCE sentence =
@@ -23,59 +26,60 @@ std::vector<CHESS_GUI_CHAT_SENTENCE> CHAT_TEXT_UTILITIES::sentences(const VELMOR
         if (velmora && result.empty()) {
             sentence.add(CHESS_GUI_CHAT_PHRASE::bold(velmora_.nickname() + ": "));
         }
-        add_phrases(sentence, line);
+        add_phrases(sentence, line, own);
         result.push_back(std::move(sentence));
     }
     return result;
 }
 
-void CHAT_TEXT_UTILITIES::add_phrases(CHESS_GUI_CHAT_SENTENCE& sentence,
-                                      const std::string& line) const {
+void CHAT_TEXT_UTILITIES::add_phrases(CHESS_GUI_CHAT_SENTENCE& sentence, const std::string& line,
+                                      const VELMORA_CHAT_VARIABLES& own) const {
     std::string accumulator;
     bool bold = false;
     for (char c : line) {
         if (c == '*') {
             if (bold) {
-                sentence.add(CHESS_GUI_CHAT_PHRASE::bold(substitute(accumulator)));
+                sentence.add(CHESS_GUI_CHAT_PHRASE::bold(substitute(accumulator, own)));
             } else if (!accumulator.empty()) {
-                sentence.add(CHESS_GUI_CHAT_PHRASE::normal(substitute(accumulator)));
+                sentence.add(CHESS_GUI_CHAT_PHRASE::normal(substitute(accumulator, own)));
             }
             bold = !bold;
             accumulator.clear();
         } else if (c == '<') {
             if (!accumulator.empty()) {
-                sentence.add(CHESS_GUI_CHAT_PHRASE::normal(substitute(accumulator)));
+                sentence.add(CHESS_GUI_CHAT_PHRASE::normal(substitute(accumulator, own)));
             }
             accumulator.clear();
         } else if (c == '>') {
-            add_link(sentence, accumulator);
+            add_link(sentence, accumulator, own);
             accumulator.clear();
         } else {
             accumulator += c;
         }
     }
     if (!accumulator.empty()) {
-        sentence.add(CHESS_GUI_CHAT_PHRASE::normal(substitute(accumulator)));
+        sentence.add(CHESS_GUI_CHAT_PHRASE::normal(substitute(accumulator, own)));
     }
 }
 
 // "<text|IDENTIFIER>" acts on the identifier; "<address>" is an address shown as it is.
-void CHAT_TEXT_UTILITIES::add_link(CHESS_GUI_CHAT_SENTENCE& sentence,
-                                   const std::string& content) const {
+void CHAT_TEXT_UTILITIES::add_link(CHESS_GUI_CHAT_SENTENCE& sentence, const std::string& content,
+                                   const VELMORA_CHAT_VARIABLES& own) const {
     const std::size_t bar = content.find('|');
     if (bar == std::string::npos) {
-        const std::string shown = substitute(content);
+        const std::string shown = substitute(content, own);
         sentence.add(CHESS_GUI_CHAT_PHRASE::link(shown, CHESS_LINK_DATA(std::nullopt, shown)));
         return;
     }
-    const std::string shown = substitute(content.substr(0, bar));
+    const std::string shown = substitute(content.substr(0, bar), own);
     sentence.add(
         CHESS_GUI_CHAT_PHRASE::link(shown, CHESS_LINK_DATA(content.substr(bar + 1), shown)));
 }
 
 // Each '$' and the name after it becomes the variable's value with its '$' characters removed,
 // or the upper-cased name in parentheses when no such variable is set.
-std::string CHAT_TEXT_UTILITIES::substitute(const std::string& text) const {
+std::string CHAT_TEXT_UTILITIES::substitute(const std::string& text,
+                                            const VELMORA_CHAT_VARIABLES& own) const {
     std::string result;
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] != '$') {
@@ -87,11 +91,14 @@ std::string CHAT_TEXT_UTILITIES::substitute(const std::string& text) const {
             ++end;
         }
         const std::string name = R::to_upper(text.substr(i + 1, end - i - 1));
-        const auto found = symbols_.find(name);
-        if (found == symbols_.end()) {
+        const std::string* value = own.find(name);
+        if (value == nullptr) {
+            value = symbols_.find(name);
+        }
+        if (value == nullptr) {
             result += "(" + name + ")";
         } else {
-            for (char c : found->second) {
+            for (char c : *value) {
                 if (c != '$') {
                     result += c;
                 }
@@ -103,35 +110,29 @@ std::string CHAT_TEXT_UTILITIES::substitute(const std::string& text) const {
 }
 
 void CHAT_TEXT_UTILITIES::set_variable(const std::string& name, const std::string& value) {
-    symbols_[R::to_upper(name)] = value;
+    symbols_.set(name, value);
 }
 
 std::optional<std::string> CHAT_TEXT_UTILITIES::variable(const std::string& name) const {
-    const auto found = symbols_.find(R::to_upper(name));
-    if (found == symbols_.end()) {
+    const std::string* value = symbols_.find(name);
+    if (value == nullptr) {
         return std::nullopt;
     }
-    return found->second;
+    return *value;
 }
 
 void CHAT_TEXT_UTILITIES::remove_variable(const std::string& name) {
-    symbols_.erase(R::to_upper(name));
+    symbols_.remove(name);
 }
 
 std::vector<CHESS_GUI_CHAT_SENTENCE> CHAT_TEXT_UTILITIES::answer(VELMORA_EVENT event,
-                                                                 const VARIABLES& variables) {
+                                                                 VELMORA_CHAT_VARIABLES variables) {
+    event.variables = std::move(variables);
     velmora_.execute_now(event);
     if (!event.text_message) {
         return {};
     }
-    for (const auto& [name, value] : variables) {
-        set_variable(name, value);
-    }
-    std::vector<CHESS_GUI_CHAT_SENTENCE> result = system_sentences(*event.text_message);
-    for (const auto& variable : variables) {
-        remove_variable(variable.first);
-    }
-    return result;
+    return system_sentences(*event.text_message, event.variables);
 }
 
 std::vector<CHESS_GUI_CHAT_SENTENCE> CHAT_TEXT_UTILITIES::about() {

@@ -1,4 +1,5 @@
-// Turns persona texts into chat sentences: '$' variables filled from the chat variable table,
+// Turns persona texts into chat sentences: '$' variables filled from the event's own variables
+// and the chat variable table,
 // '*' bold and '<' '>' links split into phrases, and the character's nickname in front of the
 // first line she speaks. It also gives the menu answers (about, help, save, ...) by executing
 // their persona events at once. Variable values are shown as plain text, never as markup, so a
@@ -7,13 +8,12 @@
 
 #include "persona/chess_gui_chat_sentence.h"
 #include "persona/velmora.h"
+#include "persona/velmora_chat_variables.h"
 #include "persona/velmora_text.h"
 
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <unordered_map>
-#include <utility>
 #include <vector>
 
 // The search figures the statistics answer shows, as the search engine reports them.
@@ -33,9 +33,12 @@ class CHAT_TEXT_UTILITIES {
   public:
     explicit CHAT_TEXT_UTILITIES(VELMORA& velmora) : velmora_(velmora) {}
 
-    // One sentence per line; the character's first line starts with her nickname in bold.
-    std::vector<CHESS_GUI_CHAT_SENTENCE> velmora_sentences(const VELMORA_TEXT& text) const;
-    std::vector<CHESS_GUI_CHAT_SENTENCE> system_sentences(const VELMORA_TEXT& text) const;
+    // One sentence per line; the character's first line starts with her nickname in bold. The
+    // own variables (those of the event the text was drawn for) come before the table's.
+    std::vector<CHESS_GUI_CHAT_SENTENCE>
+    velmora_sentences(const VELMORA_TEXT& text, const VELMORA_CHAT_VARIABLES& own = {}) const;
+    std::vector<CHESS_GUI_CHAT_SENTENCE>
+    system_sentences(const VELMORA_TEXT& text, const VELMORA_CHAT_VARIABLES& own = {}) const;
 
     // Variable names are case-insensitive.
     void set_variable(const std::string& name, const std::string& value);
@@ -43,8 +46,8 @@ class CHAT_TEXT_UTILITIES {
     void remove_variable(const std::string& name);
 
     // The menu answers: each executes its event at once and answers the text as system
-    // sentences, with the listed variables set only while the text is converted. An event
-    // without text answers no sentences.
+    // sentences, filled with the event's own variables. An event without text answers no
+    // sentences.
     std::vector<CHESS_GUI_CHAT_SENTENCE> about();
     std::vector<CHESS_GUI_CHAT_SENTENCE> save(const std::string& file_name);
     std::vector<CHESS_GUI_CHAT_SENTENCE> save_error(const std::string& message);
@@ -65,16 +68,17 @@ class CHAT_TEXT_UTILITIES {
     static std::optional<int32_t> help_topic(const std::string& identifier);
 
   private:
-    using VARIABLES = std::vector<std::pair<std::string, std::string>>;
-
-    std::vector<CHESS_GUI_CHAT_SENTENCE> sentences(const VELMORA_TEXT& text, bool velmora) const;
+    std::vector<CHESS_GUI_CHAT_SENTENCE> sentences(const VELMORA_TEXT& text, bool velmora,
+                                                   const VELMORA_CHAT_VARIABLES& own) const;
     // Splits the line at its markup, then fills the variables into the phrases' texts.
-    void add_phrases(CHESS_GUI_CHAT_SENTENCE& sentence, const std::string& line) const;
-    void add_link(CHESS_GUI_CHAT_SENTENCE& sentence, const std::string& content) const;
-    std::string substitute(const std::string& text) const;
+    void add_phrases(CHESS_GUI_CHAT_SENTENCE& sentence, const std::string& line,
+                     const VELMORA_CHAT_VARIABLES& own) const;
+    void add_link(CHESS_GUI_CHAT_SENTENCE& sentence, const std::string& content,
+                  const VELMORA_CHAT_VARIABLES& own) const;
+    std::string substitute(const std::string& text, const VELMORA_CHAT_VARIABLES& own) const;
     std::vector<CHESS_GUI_CHAT_SENTENCE> answer(VELMORA_EVENT event,
-                                                const VARIABLES& variables = {});
+                                                VELMORA_CHAT_VARIABLES variables = {});
 
     VELMORA& velmora_;
-    std::unordered_map<std::string, std::string> symbols_;
+    VELMORA_CHAT_VARIABLES symbols_;
 };

@@ -3,9 +3,12 @@
 // priority (smaller numbers are more important) and, when a reaction is due, executes one: it
 // draws a clip and a text from the persona data base into video_clip and text_message, as the
 // row says the event plays. Events carry plain values only, so the application can raise them
-// without any window around. An event without a data base draws nothing.
+// without any window around: the chat variables its text may use (the move reacted to, the file
+// saved) travel with it, since a queued event is shown after the game has moved on. An event
+// without a data base draws nothing.
 #pragma once
 
+#include "persona/velmora_chat_variables.h"
 #include "persona/velmora_clip.h"
 #include "persona/velmora_db.h"
 #include "persona/velmora_event_table.h"
@@ -19,6 +22,8 @@ class VELMORA_EVENT : public VELMORA_GROUP_CONSTANTS {
   public:
     std::optional<VELMORA_TEXT> text_message;
     std::optional<VELMORA_CLIP> video_clip;
+    // Filled into text_message when it is shown, before the chat's own variables.
+    VELMORA_CHAT_VARIABLES variables;
     VELMORA_DB* db = nullptr;
     bool velmora_showing = false;
     int32_t score = 0;

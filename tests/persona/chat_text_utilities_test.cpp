@@ -163,3 +163,25 @@ TEST(ChatTextHelpTopic, HelpTakesOneToNineDigits) {
         EXPECT_EQ(CHAT_TEXT_UTILITIES::help_topic(c.identifier), c.topic) << c.identifier;
     }
 }
+
+// A queued event keeps the values of its own moment (the move it reacts to); they fill its text
+// before the chat's table and are never markup, and they leave the table as it was.
+TEST_F(ChatText, AnEventsOwnVariablesComeBeforeTheTable) {
+    chat.set_variable("player", "anna");
+    chat.set_variable("move", "from the table");
+    const VELMORA_CHAT_VARIABLES own = {
+        {"Move", "Nxe5"}, {"piece", "knight"}, {"captured", ""}, {"square", "*e5*"}};
+    const auto said = chat.velmora_sentences(
+        VELMORA_TEXT({"$MOVE, $player. A $piece on $square took '$captured'.", "<$move|HINT_MOVE>"},
+                     false),
+        own);
+    ASSERT_EQ(said.size(), 2u);
+    EXPECT_EQ(said[0].phrases,
+              (std::vector<PHRASE>{PHRASE::bold("Velmora: "),
+                                   PHRASE::normal("Nxe5, anna. A knight on *e5* took ''.")}));
+    EXPECT_EQ(said[1].phrases,
+              std::vector<PHRASE>{PHRASE::link("Nxe5", action("HINT_MOVE", "Nxe5"))});
+    EXPECT_EQ(chat.variable("move"), "from the table");
+    EXPECT_EQ(system_line("$move $square"),
+              std::vector<PHRASE>{PHRASE::normal("from the table (SQUARE)")});
+}
