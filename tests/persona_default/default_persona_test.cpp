@@ -62,8 +62,18 @@ std::vector<std::string> variables_of(const std::string& line) {
     return names;
 }
 
+bool is_move_reaction(const std::string& group) {
+    const VELMORA_GROUP_LIST& list = VELMORA_GROUP_LIST::instance();
+    for (int32_t id = 26; id <= 45; ++id) { // the player's and her moves
+        if (list.group_name(id) == group) {
+            return true;
+        }
+    }
+    return false;
+}
+
 // The variables the program sets while a group's text is shown: the player's nickname always,
-// and the menu answers' own.
+// the move reactions' and the menu answers' own.
 std::set<std::string> variables_for(const std::string& group) {
     static const std::map<std::string, std::set<std::string>> answers = {
         {"@SAVE_GAME", {"FILENAME"}},
@@ -75,6 +85,9 @@ std::set<std::string> variables_for(const std::string& group) {
         {"@STATISTICS",
          {"NPS", "LAST_NPS", "LAST_NC", "TSLOTS", "SLOTS", "COLLISION", "LOOKUP", "BS", "SKILL"}}};
     std::set<std::string> names = {"PLAYER"};
+    if (is_move_reaction(group)) {
+        names.insert({"MOVE", "PIECE", "CAPTURED", "SQUARE"});
+    }
     const auto found = answers.find(group);
     if (found != answers.end()) {
         names.insert(found->second.begin(), found->second.end());
@@ -233,7 +246,7 @@ TEST_F(DefaultPersona, DrawnTextsReachTheChatAsCleanPhrases) {
     CHAT_TEXT_UTILITIES chat(*velmora);
     for (const char* variable :
          {"player", "filename", "msg", "hint", "old", "new", "nps", "last_nps", "last_nc", "tslots",
-          "slots", "collision", "lookup", "bs", "skill"}) {
+          "slots", "collision", "lookup", "bs", "skill", "move", "piece", "captured", "square"}) {
         chat.set_variable(variable, "value");
     }
     velmora->db().seed(7);
@@ -275,6 +288,70 @@ TEST_F(DefaultPersona, MoveAndBehaviourGroupsHaveAtLeastSixThingsToSay) {
             spoken += text.is_blank() ? 0 : 1;
         }
         EXPECT_GE(spoken, 6) << list.group_name(id);
+    }
+}
+
+// The moments that come back most often have the most to say: every move reaction, and taking
+// a move back and asking for a hint.
+TEST_F(DefaultPersona, TheMostFrequentMomentsHaveAtLeastTwelveThingsToSay) {
+    std::vector<std::string> names = {"@UNDO_TAUNT", "@REQUEST_HINT", "@ISSUE_HINT"};
+    for (int32_t id = 26; id <= 45; ++id) {
+        names.push_back(VELMORA_GROUP_LIST::instance().group_name(id));
+    }
+    for (const std::string& name : names) {
+        int spoken = 0;
+        int about_the_move = 0;
+        for (const VELMORA_TEXT& text : group(name).text_records) {
+            spoken += text.is_blank() ? 0 : 1;
+            bool speaks_of_the_move = false;
+            for (const std::string& line : text.lines) {
+                for (const std::string& variable : variables_of(line)) {
+                    speaks_of_the_move = speaks_of_the_move || variable != "PLAYER";
+                }
+            }
+            about_the_move += speaks_of_the_move ? 1 : 0;
+        }
+        EXPECT_GE(spoken, 12) << name;
+        if (is_move_reaction(name)) {
+            EXPECT_GE(about_the_move, 3) << name << ": few lines speak of the move";
+        }
+    }
+}
+
+// Every group's texts come as a shuffled bag: in each round of as many draws as the group has
+// candidates, every one of them is heard, and no text comes twice in a row, not even where one
+// round ends and the next begins. Silent texts may follow each other.
+TEST_F(DefaultPersona, NoGroupSaysTheSameTextTwiceInARow) {
+    velmora->db().seed(11);
+    for (const std::string& name : group_names()) {
+        const VELMORA_DB_GROUP& drawn_from = group(name);
+        const std::size_t candidates =
+            drawn_from.text_records.size() + drawn_from.text_groups.size();
+        if (candidates < 3) {
+            continue;
+        }
+        std::string previous;
+        for (int round = 0; round < 8; ++round) {
+            std::set<std::string> heard;
+            std::size_t silent = 0;
+            for (std::size_t i = 0; i < candidates; ++i) {
+                const std::optional<VELMORA_TEXT> text = velmora->db().random_text(name);
+                ASSERT_TRUE(text) << name;
+                std::string said;
+                for (const std::string& line : text->lines) {
+                    said += line + "\n";
+                }
+                if (text->is_blank()) {
+                    ++silent;
+                    previous.clear();
+                    continue;
+                }
+                EXPECT_NE(said, previous) << name << " round " << round;
+                previous = said;
+                heard.insert(said);
+            }
+            EXPECT_EQ(heard.size() + silent, candidates) << name << " round " << round;
+        }
     }
 }
 
