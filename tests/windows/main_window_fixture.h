@@ -11,6 +11,7 @@
 #include "windows/chess_main_window.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QTest>
 #include <deque>
@@ -43,7 +44,8 @@ class MAIN_WINDOW_TEST : public testing::Test {
     void SetUp() override {
         const auto* info = testing::UnitTest::GetInstance()->current_test_info();
         root = std::filesystem::path(testing::TempDir()) /
-               (std::string("velmora_window_") + info->test_suite_name() + "_" + info->name());
+               (std::string("velmora_window_") + info->test_suite_name() + "_" + info->name() +
+                "_" + std::to_string(QCoreApplication::applicationPid()));
         std::filesystem::remove_all(root);
         install = root / "install";
         std::filesystem::create_directories(install);
