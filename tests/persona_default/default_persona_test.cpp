@@ -20,6 +20,7 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -163,6 +164,19 @@ RUN run(const std::string& command) {
     return result;
 }
 
+// The lines a group can say: its own texts that are not silent, and those of the groups it
+// includes.
+int spoken_lines(const VELMORA_DB_GROUP& group) {
+    int spoken = 0;
+    for (const VELMORA_TEXT& text : group.text_records) {
+        spoken += text.is_blank() ? 0 : 1;
+    }
+    for (const VELMORA_DB_GROUP* included : group.text_groups) {
+        spoken += spoken_lines(*included);
+    }
+    return spoken;
+}
+
 class DefaultPersona : public ::testing::Test {
   protected:
     static void SetUpTestSuite() { velmora = std::make_unique<VELMORA>(persona_file); }
@@ -195,7 +209,7 @@ TEST_F(DefaultPersona, VideoIsThreeTimesTheWebcamsSizeAtItsRate) {
     ASSERT_EQ(decoder.open(video_file), CHESS_GUI_VIDEO_DECODER::open_result::opened);
     EXPECT_EQ(decoder.width(), 480);
     EXPECT_EQ(decoder.height(), 360);
-    EXPECT_EQ(decoder.frame_duration_us(), 200000);
+    EXPECT_EQ(decoder.frame_duration_us(), 100000); // ten frames a second
 }
 
 TEST_F(DefaultPersona, EveryClipLiesWithinTheVideoAndStartsOnItsFrame) {
@@ -207,8 +221,8 @@ TEST_F(DefaultPersona, EveryClipLiesWithinTheVideoAndStartsOnItsFrame) {
     for (const std::string& name : group_names()) {
         for (const VELMORA_CLIP& clip : group(name).clip_records) {
             EXPECT_LT(clip.end_frame, frames) << name;
-            EXPECT_GE(clip.end_frame - clip.start_frame + 1, 10) << name << ": under two seconds";
-            EXPECT_LE(clip.end_frame - clip.start_frame + 1, 30) << name << ": over six seconds";
+            EXPECT_GE(clip.end_frame - clip.start_frame + 1, 20) << name << ": under two seconds";
+            EXPECT_LE(clip.end_frame - clip.start_frame + 1, 200) << name << ": over 20 seconds";
             starts.insert(clip.start_frame);
         }
     }
@@ -273,22 +287,38 @@ TEST_F(DefaultPersona, DrawnTextsReachTheChatAsCleanPhrases) {
     }
 }
 
-TEST_F(DefaultPersona, MoveAndBehaviourGroupsHaveAtLeastSixThingsToSay) {
+TEST_F(DefaultPersona, MoveAndBehaviourGroupsHaveEnoughToSay) {
     const VELMORA_GROUP_LIST& list = VELMORA_GROUP_LIST::instance();
-    std::vector<int32_t> ids;
+    std::vector<std::pair<int32_t, int>> wanted;
     for (int32_t id = 8; id <= 13; ++id) { // behaviour by score, and thinking
-        ids.push_back(id);
+        wanted.emplace_back(id, 25);
     }
     for (int32_t id = 26; id <= 45; ++id) { // the player's and her moves
-        ids.push_back(id);
+        wanted.emplace_back(id, 6);
     }
-    for (const int32_t id : ids) {
-        int spoken = 0;
-        for (const VELMORA_TEXT& text : group(list.group_name(id)).text_records) {
-            spoken += text.is_blank() ? 0 : 1;
+    for (const auto& [id, least] : wanted) {
+        EXPECT_GE(spoken_lines(group(list.group_name(id))), least) << list.group_name(id);
+    }
+}
+
+// The webcam while nothing happens: at least twenty different idle clips, and idle and mood clips
+// long enough (6 to 20 seconds) that the same few motions do not loop.
+TEST_F(DefaultPersona, IdleAndMoodClipsAreManyAndLong) {
+    const std::vector<std::string> behaviour = {"IDLE_CLIPS",      "WORRIED_CLIPS",
+                                                "STUNNED_CLIPS",   "CONFIDENT_CLIPS",
+                                                "DELIGHTED_CLIPS", "@VELMORA_THINKING"};
+    for (const std::string& name : behaviour) {
+        for (const VELMORA_CLIP& clip : group(name).clip_records) {
+            const int32_t frames = clip.end_frame - clip.start_frame + 1;
+            EXPECT_GE(frames, 60) << name << ": under six seconds";
+            EXPECT_LE(frames, 200) << name << ": over twenty seconds";
         }
-        EXPECT_GE(spoken, 6) << list.group_name(id);
     }
+    std::set<std::pair<int32_t, int32_t>> idle;
+    for (const VELMORA_CLIP& clip : group("IDLE_CLIPS").clip_records) {
+        idle.emplace(clip.start_frame, clip.end_frame);
+    }
+    EXPECT_GE(idle.size(), 20u);
 }
 
 // The moments that come back most often have the most to say: every move reaction, and taking
@@ -498,6 +528,35 @@ TEST(DefaultPersonaBuild, CheckWithVideoRefusesAClipPastTheEnd) {
     EXPECT_EQ(run(tool + "check " + persona_file + " --video " + video_file).status, 0);
     EXPECT_EQ(run(tool + "check " + persona_file + " --video " + dir + "missing.avi").output,
               dir + "missing.avi: unable to open video file\n");
+}
+
+// Stills for a person to look at: five idle clips and the four moods on one contact sheet in the
+// build's test output (test-output/webcam/sheet.png), each frame also as its own picture.
+TEST(DefaultPersonaBuild, StillsOfIdleAndMoodClipsMakeAContactSheet) {
+    const std::string dir = VELMORA_TEST_OUTPUT_DIR "/webcam";
+    mkdir(VELMORA_TEST_OUTPUT_DIR, 0755);
+    mkdir(dir.c_str(), 0755);
+    const std::vector<std::string> clips = {
+        "idle_tea_sip:40",    "idle_glance_back:50", "idle_stretch:20",
+        "idle_chin_tap:30",   "idle_window:60",      "confident_lean_back:30",
+        "delighted_cheer:20", "worry_chin:40",       "stunned_cheeks:20"};
+    std::string command = std::string(VELMORA_TOOLS_DIR) + "/velmora-persona-video stills " + dir;
+    for (const std::string& clip : clips) {
+        command += " " + clip;
+        std::string file = clip;
+        file[file.find(':')] = '_';
+        std::remove((dir + "/" + file + ".png").c_str());
+    }
+    std::remove((dir + "/sheet.png").c_str());
+    const RUN result = run(command);
+    ASSERT_EQ(result.status, 0) << result.output;
+    for (std::string file : clips) {
+        file[file.find(':')] = '_';
+        EXPECT_TRUE(std::ifstream(dir + "/" + file + ".png").good()) << file;
+    }
+    std::ifstream sheet(dir + "/sheet.png", std::ios::binary | std::ios::ate);
+    ASSERT_TRUE(sheet.good());
+    EXPECT_GT(sheet.tellg(), 10000);
 }
 
 } // namespace
