@@ -16,10 +16,10 @@ namespace {
 
 constexpr int ten_frames = 10;
 
-// A shown webcam control and two ten-frame test videos: one at the persona video's 5 frames per
-// second, and a quicker one at 25 for the tests that are about what happens around a range
-// rather than its pace. The fixture records which frame each drawn picture shows and how often
-// the end of a clip was reported.
+// A shown webcam control and two ten-frame test videos: one at a slow 5 frames per second (the
+// time codes' rate), and a quicker one at 25 for the tests that are about what happens around a
+// range rather than its pace. The fixture records which frame each drawn picture shows and how
+// often the end of a clip was reported.
 class WebcamTest : public testing::Test {
   protected:
     void SetUp() override {

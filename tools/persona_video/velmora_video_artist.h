@@ -14,6 +14,7 @@ class VELMORA_VIDEO_ARTIST {
     static constexpr int width = 480;
     static constexpr int height = 360;
 
-    // tick is the frame's number within its clip; talking and waving alternate by it.
+    // tick is the frame's number within its clip; the drawn cycles (talking, waving) step by it,
+    // five times a second.
     static QImage draw(const VELMORA_VIDEO_POSE& pose, int tick);
 };

@@ -67,8 +67,8 @@ void VELMORA_VIDEO_FIGURE::draw_in_front(QPainter& p) const {
 
 VELMORA_VIDEO_FIGURE::ARM VELMORA_VIDEO_FIGURE::arm(VELMORA_VIDEO_HAND hand, int side) const {
     const bool odd = tick_ % 2 == 1;
-    // Hands that move alternate between two places frame by frame; the two sides move in
-    // opposite phase, which reads as livelier at five frames a second.
+    // Hands that move alternate between two places beat by beat; the two sides move in
+    // opposite phase, which reads as livelier at five beats a second.
     const bool beat = side > 0 ? odd : !odd;
     switch (hand) {
     case HAND::desk:
