@@ -1,16 +1,19 @@
 // The default persona left alone with the webcam on: between moves she plays her idle and mood
 // clips one after another, and most of them pass without a word. Ten minutes of idle time, with
 // every clip taking its real length at the video's rate, should bring a line every 20 to 30
-// seconds on average: often enough to feel present, seldom enough not to chatter.
+// seconds on average: often enough to feel present, seldom enough not to chatter, and never the
+// same line twice in a row.
 #include "app/chess_application_manager.h"
 #include "fake_settings_store.h"
 #include "persona/velmora.h"
 #include "presentation/chess_gui_video_decoder.h"
 #include "recording_user_interface.h"
 
+#include <cstddef>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -50,16 +53,18 @@ class DefaultPersonaIdle : public testing::Test {
 };
 
 // Plays clips through the manager, each ending after its own length, until the idle time is
-// over; answers the number of lines she said meanwhile.
-size_t lines_in_idle_time(CHESS_APPLICATION_MANAGER& manager, RECORDING_USER_INTERFACE& ui,
-                          double seconds_per_frame) {
+// over; answers the lines she said meanwhile.
+std::vector<std::string> lines_in_idle_time(CHESS_APPLICATION_MANAGER& manager,
+                                            RECORDING_USER_INTERFACE& ui,
+                                            double seconds_per_frame) {
     const size_t before = ui.velmora_lines().size();
     for (double elapsed = 0; elapsed < idle_seconds;) {
         const auto [first, last] = ui.clips.back();
         elapsed += (last - first + 1) * seconds_per_frame;
         manager.clip_end();
     }
-    return ui.velmora_lines().size() - before;
+    const std::vector<std::string> said = ui.velmora_lines();
+    return {said.begin() + static_cast<std::ptrdiff_t>(before), said.end()};
 }
 
 TEST_F(DefaultPersonaIdle, AnIdleLineComesEveryTwentyToThirtySeconds) {
@@ -79,10 +84,13 @@ TEST_F(DefaultPersonaIdle, AnIdleLineComesEveryTwentyToThirtySeconds) {
             manager.clip_end();
         }
 
-        const size_t lines = lines_in_idle_time(manager, ui, seconds_per_frame);
-        EXPECT_GE(lines, fewest_lines / 2) << "stretch " << stretch;
-        EXPECT_LE(lines, most_lines * 3 / 2) << "stretch " << stretch;
-        total += lines;
+        const std::vector<std::string> lines = lines_in_idle_time(manager, ui, seconds_per_frame);
+        EXPECT_GE(lines.size(), fewest_lines / 2) << "stretch " << stretch;
+        EXPECT_LE(lines.size(), most_lines * 3 / 2) << "stretch " << stretch;
+        for (size_t i = 1; i < lines.size(); ++i) {
+            EXPECT_NE(lines[i], lines[i - 1]) << "said twice in a row, stretch " << stretch;
+        }
+        total += lines.size();
     }
     const double average = static_cast<double>(total) / stretches;
     RecordProperty("lines_per_ten_minutes", std::to_string(average));
