@@ -8,7 +8,10 @@
 #include "persona/velmora_debug_events.h"
 #include "persona/velmora_move_variables.h"
 #include "persona/velmora_video_fit.h"
+#include "rules/chess_san.h"
 #include "saved_games/chess_game_file.h"
+#include "saved_games/chess_pgn_writer.h"
+#include "saved_games/kwo_durable_writer.h"
 
 #include <algorithm>
 #include <chrono>
@@ -407,7 +410,7 @@ void CHESS_APPLICATION_MANAGER::begin_game(const CHESS_GAME& g, const CHESS_GAME
     ui_.clear_history();
     for (const CHESS_GAME_HISTORY_ITEM& item : game_.history()) {
         CHESS_POSITION board = item.board;
-        ui_.add_history_move(item.move.out(board));
+        ui_.add_history_move(item.move.out(board), CHESS_SAN::text(item.board, item.move));
     }
     current_ply_ = game_.move_count();
     ui_.set_history_plies(current_ply_);
@@ -564,11 +567,14 @@ int32_t CHESS_APPLICATION_MANAGER::play(const CHESS_MOVE& move) {
     const int32_t captured = move.type == CHESS_MOVE_CONSTANTS::move_en_passant
                                  ? CHESS_PIECE_CONSTANTS::pawn
                                  : game_.board().kind_at(move.dst);
-    ui_.add_history_move(game_.move_text(move));
+    const int32_t side = game_.side_to_move();
+    const std::string san = CHESS_SAN::text(game_.board(), move);
+    ui_.add_history_move(game_.move_text(move), san);
     game_.make_move(move);
     update_score();
     current_ply_ = game_.move_count();
     ui_.set_history_plies(current_ply_);
+    ui_.move_played(side, san);
     return captured;
 }
 
@@ -966,6 +972,27 @@ void CHESS_APPLICATION_MANAGER::save_game() {
     }
     show_framed(txtutil_->save(*path));
     file_name_ = *path;
+}
+
+// PGN goes through the durable writer like every file, and fails the way Save fails.
+void CHESS_APPLICATION_MANAGER::export_pgn(const std::string& path) {
+    if (!accepting()) {
+        return;
+    }
+    bool written = false;
+    try {
+        KWO_DURABLE_WRITER writer(path);
+        writer.write(CHESS_PGN_WRITER::text(game_, game_options_, player_nick_, resigned_));
+        written = !writer.failed();
+    } catch (const std::exception&) {
+        written = false;
+    }
+    if (!written) {
+        show_framed(txtutil_->save_error("file is not writeable: " + path));
+        ui_.beep(UI::beep_default);
+        return;
+    }
+    show_framed(txtutil_->save(path));
 }
 
 void CHESS_APPLICATION_MANAGER::load_game() {

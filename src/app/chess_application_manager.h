@@ -56,6 +56,8 @@ class CHESS_APPLICATION_MANAGER : public CHESS_APP_STATE_CONSTANTS,
     void show_statistics();
     void about();
     void help();
+    // Writes the game as PGN to path, the file the player chose for it.
+    void export_pgn(const std::string& path);
 
     // The player dropped a piece: from, to and the promotion piece code (0 for none). A drop that
     // is no legal move here, or comes when it is not the player's turn, is refused and the board

@@ -36,11 +36,15 @@ class CHESS_APPLICATION_USER_INTERFACE {
 
     // Move history list.
     virtual void clear_history() = 0;
-    virtual void add_history_move(const std::string& text) = 0;
+    // A move in the coordinate form ("g1-f3") and in standard notation ("Nf3").
+    virtual void add_history_move(const std::string& text, const std::string& san) = 0;
     virtual void remove_last_history_move() = 0;
     virtual void mark_history_ply(int32_t ply) = 0;
     virtual void unmark_history_ply() = 0;
     virtual void set_history_plies(int32_t plies) = 0;
+    // A move has just been played in the game by side (not replayed into the list): what
+    // assistive technology announces. san is its standard notation.
+    virtual void move_played(int32_t side, const std::string& san) = 0;
 
     // Board.
     virtual void update_board(const CHESS_GUI_BOARD_INFO& board_info) = 0;

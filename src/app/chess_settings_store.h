@@ -15,6 +15,9 @@ class CHESS_SETTINGS_STORE {
     virtual bool has_key() const = 0;
     // A string value under the program's key, if present.
     virtual std::optional<std::string> value(const std::string& name) const = 0;
+    // Records a choice of the player under the program's key. A store whose key does not exist
+    // yet keeps nothing: creating it would pass for an installation.
+    virtual void set_value(const std::string& name, const std::string& value) const = 0;
     // A per-user folder the program may always write to, for its own files when the
     // installation directory is not writable.
     virtual std::string user_data_directory() const = 0;

@@ -1,8 +1,10 @@
-// The pop-up menu of game commands offered beside the chat: "New game", "Load game", "Save game";
-// "Hint", "Undo move", "Resign"; "Change nickname", "Game statistics"; "About", "Help", with
-// separators between the groups. Each item carries its command identifier
-// (CHESS_SHORTCUT_CONSTANTS) and can be greyed by it; the chosen identifier is reported through
-// command_chosen.
+// The pop-up menu of commands offered beside the chat: the game's commands ("New game", "Load
+// game", "Save game"; "Hint", "Undo move", "Resign"; "Change nickname", "Game statistics";
+// "About", "Help"), then the window's own (export, view, speech and zoom), with separators
+// between the groups. Each item carries its command identifier (CHESS_SHORTCUT_CONSTANTS for the
+// game's, the constants below for the window's) and its keyboard shortcut, shown beside it; a
+// greyed item's shortcut does nothing. The chosen identifier is reported through command_chosen,
+// whether the item was clicked or its keys pressed.
 #pragma once
 
 #include "app/chess_shortcut_constants.h"
@@ -14,10 +16,14 @@ class CHESS_GUI_CHAT_MENU : public QMenu, public CHESS_SHORTCUT_CONSTANTS {
     Q_OBJECT
 
   public:
-    // The window's own commands after the game's: the zoom.
+    // The window's own commands after the game's.
     static constexpr int32_t zoom_in = 11;
     static constexpr int32_t zoom_out = 12;
     static constexpr int32_t zoom_reset = 13;
+    static constexpr int32_t flip_board = 14;
+    static constexpr int32_t webcam = 15;
+    static constexpr int32_t standard_notation = 16;
+    static constexpr int32_t export_pgn = 17;
 
     explicit CHESS_GUI_CHAT_MENU(QWidget* parent);
 
@@ -27,6 +33,8 @@ class CHESS_GUI_CHAT_MENU : public QMenu, public CHESS_SHORTCUT_CONSTANTS {
     QAction* command_action(int32_t id) const;
     // Opens the menu with its right edge at x and its top at y (global coordinates).
     void popup_right_aligned(QPoint right_top);
+    // Makes every item's shortcut work while the focus is anywhere in window.
+    void add_shortcuts_to(QWidget* window) const;
 
   signals:
     void command_chosen(int32_t id);

@@ -4,6 +4,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -28,9 +29,21 @@ CHESS_GUI_CHAT_OUTPUT::CHESS_GUI_CHAT_OUTPUT(QWidget* parent) : QTextEdit(parent
     document()->setDocumentMargin(3);
     viewport()->setMouseTracking(true);
     viewport()->setCursor(Qt::ArrowCursor);
+    new_lines_mark_ = new QPushButton(QStringLiteral("new lines \u2193"), this);
+    new_lines_mark_->setObjectName(QStringLiteral("new_lines_mark"));
+    new_lines_mark_->setAccessibleName(QStringLiteral("new lines"));
+    new_lines_mark_->setAccessibleDescription(
+        QStringLiteral("Scrolls the chat to its newest line"));
+    new_lines_mark_->setFocusPolicy(Qt::NoFocus);
+    new_lines_mark_->setCursor(Qt::PointingHandCursor);
+    new_lines_mark_->hide();
+    connect(new_lines_mark_, &QPushButton::clicked, this, &CHESS_GUI_CHAT_OUTPUT::scroll_to_end);
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this,
+            &CHESS_GUI_CHAT_OUTPUT::hide_mark_at_bottom);
 }
 
 void CHESS_GUI_CHAT_OUTPUT::add_sentence(const CHESS_GUI_CHAT_SENTENCE& sentence) {
+    const bool was_at_bottom = is_at_bottom();
     QTextCursor cursor(document());
     cursor.movePosition(QTextCursor::End);
     cursor.insertBlock();
@@ -42,14 +55,50 @@ void CHESS_GUI_CHAT_OUTPUT::add_sentence(const CHESS_GUI_CHAT_SENTENCE& sentence
             linkdb.add(*phrase.link_data, start, cursor.position());
         }
     }
-    scroll_to_end();
+    follow_or_mark(was_at_bottom);
 }
 
 void CHESS_GUI_CHAT_OUTPUT::new_line() {
+    const bool was_at_bottom = is_at_bottom();
     QTextCursor cursor(document());
     cursor.movePosition(QTextCursor::End);
     cursor.insertBlock();
-    scroll_to_end();
+    follow_or_mark(was_at_bottom);
+}
+
+bool CHESS_GUI_CHAT_OUTPUT::is_at_bottom() const {
+    return verticalScrollBar()->value() >= verticalScrollBar()->maximum();
+}
+
+void CHESS_GUI_CHAT_OUTPUT::follow_or_mark(bool was_at_bottom) {
+    if (was_at_bottom && !pressed_) {
+        scroll_to_end();
+        return;
+    }
+    if (!is_at_bottom()) {
+        place_new_lines_mark();
+        new_lines_mark_->show();
+        new_lines_mark_->raise();
+    }
+}
+
+// Bottom right, just inside the viewport, clear of the scroll bar.
+void CHESS_GUI_CHAT_OUTPUT::place_new_lines_mark() {
+    new_lines_mark_->adjustSize();
+    const QRect area = viewport()->geometry();
+    new_lines_mark_->move(area.right() - new_lines_mark_->width() - 2,
+                          area.bottom() - new_lines_mark_->height() - 2);
+}
+
+void CHESS_GUI_CHAT_OUTPUT::hide_mark_at_bottom() {
+    if (is_at_bottom()) {
+        new_lines_mark_->hide();
+    }
+}
+
+void CHESS_GUI_CHAT_OUTPUT::resizeEvent(QResizeEvent* event) {
+    QTextEdit::resizeEvent(event);
+    place_new_lines_mark();
 }
 
 QTextCharFormat CHESS_GUI_CHAT_OUTPUT::format_of(const CHESS_GUI_CHAT_PHRASE& phrase,
@@ -73,6 +122,7 @@ void CHESS_GUI_CHAT_OUTPUT::scroll_to_end() {
     setTextCursor(end);
     ensureCursorVisible();
     verticalScrollBar()->setValue(verticalScrollBar()->maximum());
+    new_lines_mark_->hide();
 }
 
 // The character whose box holds the point; the layout's hit test answers the nearest cursor
@@ -130,6 +180,10 @@ QPoint CHESS_GUI_CHAT_OUTPUT::character_point(int32_t position) const {
 }
 
 void CHESS_GUI_CHAT_OUTPUT::mousePressEvent(QMouseEvent* event) {
+    if (!pressed_) {
+        at_bottom_on_press_ = is_at_bottom();
+    }
+    pressed_ = true;
     pressed_link.reset();
     if (event->button() == Qt::LeftButton) {
         if (const std::optional<int32_t> position = character_at(event->position().toPoint())) {
@@ -139,8 +193,16 @@ void CHESS_GUI_CHAT_OUTPUT::mousePressEvent(QMouseEvent* event) {
     QTextEdit::mousePressEvent(event);
 }
 
+// Lines that came while the button was held follow once it is released, if the player was at
+// the bottom when pressing; the link is reported after that, since following it adds lines.
 void CHESS_GUI_CHAT_OUTPUT::mouseReleaseEvent(QMouseEvent* event) {
     QTextEdit::mouseReleaseEvent(event);
+    if (event->buttons() == Qt::NoButton) {
+        pressed_ = false;
+        if (at_bottom_on_press_ && !is_at_bottom()) {
+            scroll_to_end();
+        }
+    }
     if (event->button() != Qt::LeftButton || !pressed_link) {
         return;
     }

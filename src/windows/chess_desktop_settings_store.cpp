@@ -53,12 +53,17 @@ std::optional<int32_t> CHESS_DESKTOP_SETTINGS_STORE::zoom() const {
     return number ? std::optional<int32_t>(percent) : std::nullopt;
 }
 
-// A settings file that does not exist yet means the game is not installed; writing the zoom
-// would create it and turn the "key missing" message into "value missing".
 void CHESS_DESKTOP_SETTINGS_STORE::set_zoom(int32_t percent) const {
+    set_value("Zoom", std::to_string(percent));
+}
+
+// A settings file that does not exist yet means the game is not installed; writing a value
+// would create it and turn the "key missing" message into "value missing".
+void CHESS_DESKTOP_SETTINGS_STORE::set_value(const std::string& name,
+                                             const std::string& value) const {
     if (!has_key()) {
         return;
     }
     QSettings settings = native_settings();
-    settings.setValue(QStringLiteral("Zoom"), percent);
+    settings.setValue(QString::fromStdString(name), CHESS_GUI_TEXT::to_qstring(value));
 }

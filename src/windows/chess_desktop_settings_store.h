@@ -15,6 +15,7 @@ class CHESS_DESKTOP_SETTINGS_STORE : public CHESS_SETTINGS_STORE {
 
     bool has_key() const override;
     std::optional<std::string> value(const std::string& name) const override;
+    void set_value(const std::string& name, const std::string& value) const override;
     std::string user_data_directory() const override;
     std::string location() const override;
 

@@ -10,13 +10,14 @@
 #include <QStandardPaths>
 
 CHESS_FILE_DIALOG::CHESS_FILE_DIALOG(QWidget* owner, const QString& title,
-                                     QFileDialog::AcceptMode mode)
-    : QFileDialog(owner, title) {
+                                     QFileDialog::AcceptMode mode, const QString& filter,
+                                     const QString& suffix)
+    : QFileDialog(owner, title), filter_(filter) {
     setOption(QFileDialog::DontUseNativeDialog, true);
     setAcceptMode(mode);
     setFileMode(QFileDialog::AnyFile);
-    setNameFilters({QStringLiteral("Chess Game (*.txt)"), QStringLiteral("All files (*.*)")});
-    setDefaultSuffix(QStringLiteral("txt"));
+    setNameFilters({filter_, QStringLiteral("All files (*.*)")});
+    setDefaultSuffix(suffix);
 }
 
 QString CHESS_FILE_DIALOG::documents_folder() {
@@ -25,7 +26,7 @@ QString CHESS_FILE_DIALOG::documents_folder() {
 }
 
 std::optional<std::string> CHESS_FILE_DIALOG::ask(const std::string& name) {
-    selectNameFilter(QStringLiteral("Chess Game (*.txt)"));
+    selectNameFilter(filter_);
     const QFileInfo proposed(CHESS_GUI_TEXT::to_qstring(name));
     own_file_ = name.empty() ? QString() : proposed.absoluteFilePath();
     setDirectory(!name.empty() && proposed.dir().exists() ? proposed.absolutePath()

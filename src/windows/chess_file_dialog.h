@@ -1,4 +1,5 @@
-// The file dialog for game files: "Chess Game (*.txt)" and "All files", default suffix "txt". It
+// The file dialog for game files: "Chess Game (*.txt)" and "All files", default suffix "txt"
+// (other kinds of file, such as PGN, name their own filter and suffix). It
 // opens in the folder of the game's file with that file's name filled in, or, for a game without
 // a file, in the user's documents folder: never wherever the program happened to be started, and
 // never with a name typed the last time (a file that failed to load is not proposed again).
@@ -14,7 +15,9 @@
 
 class CHESS_FILE_DIALOG : public QFileDialog {
   public:
-    CHESS_FILE_DIALOG(QWidget* owner, const QString& title, QFileDialog::AcceptMode mode);
+    CHESS_FILE_DIALOG(QWidget* owner, const QString& title, QFileDialog::AcceptMode mode,
+                      const QString& filter = QStringLiteral("Chess Game (*.txt)"),
+                      const QString& suffix = QStringLiteral("txt"));
 
     // name: the game's file, or empty when the game has none.
     std::optional<std::string> ask(const std::string& name);
@@ -29,5 +32,6 @@ class CHESS_FILE_DIALOG : public QFileDialog {
     bool is_own_file(const QString& path) const;
     void clear_name_field();
 
+    QString filter_;
     QString own_file_;
 };

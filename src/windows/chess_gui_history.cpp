@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QFontMetrics>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QStyle>
 #include <algorithm>
 
@@ -29,7 +30,7 @@ CHESS_GUI_HISTORY::CHESS_GUI_HISTORY(QWidget* parent) : QTreeWidget(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setFocusPolicy(Qt::NoFocus);
+    setFocusPolicy(Qt::StrongFocus);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setFrameShape(QFrame::Box);
     QPalette colours = palette();
@@ -41,6 +42,7 @@ CHESS_GUI_HISTORY::CHESS_GUI_HISTORY(QWidget* parent) : QTreeWidget(parent) {
     list_font.setPixelSize(preferred_pixel_size);
     setFont(list_font);
     fit_columns();
+    connect(this, &QAbstractItemView::clicked, this, &CHESS_GUI_HISTORY::request_clicked);
 }
 
 void CHESS_GUI_HISTORY::set_zoom(int32_t percent) {
@@ -98,19 +100,21 @@ int CHESS_GUI_HISTORY::cell_width(const QFontMetrics& metrics, const QString& te
 
 void CHESS_GUI_HISTORY::clear_history() {
     clear();
+    moves_.clear();
     current_ply_ = 0;
     has_mark_ = false;
 }
 
-void CHESS_GUI_HISTORY::add_history_move(const QString& text) {
+void CHESS_GUI_HISTORY::add_history_move(const QString& text, const QString& san) {
     const int32_t k = current_ply_;
+    moves_.push_back({text, san});
     if (k % 2 == 0) {
         auto* row = new QTreeWidgetItem;
         row->setText(0, QStringLiteral("%1.").arg(k / 2 + 1, 3));
         row->setTextAlignment(0, Qt::AlignRight | Qt::AlignVCenter);
         insertTopLevelItem(k / 2, row);
     }
-    row_of(k)->setText(column_of(k), text);
+    row_of(k)->setText(column_of(k), shown_text(k));
     scrollToItem(row_of(k));
     current_ply_ = k + 1;
 }
@@ -120,6 +124,7 @@ void CHESS_GUI_HISTORY::remove_last_history_move() {
         return;
     }
     const int32_t k = --current_ply_;
+    moves_.pop_back();
     if (has_mark_ && marked_ply_ == k) {
         has_mark_ = false;
     }
@@ -154,6 +159,65 @@ void CHESS_GUI_HISTORY::unmark_history_ply() {
     }
     row_of(marked_ply_)->setText(column_of(marked_ply_), marked_txt);
     has_mark_ = false;
+}
+
+QString CHESS_GUI_HISTORY::shown_text(int32_t ply) const {
+    const MOVE_TEXTS& texts = moves_[static_cast<size_t>(ply)];
+    return standard_notation_ ? texts.san : texts.coordinates;
+}
+
+void CHESS_GUI_HISTORY::show_standard_notation(bool on) {
+    if (on == standard_notation_) {
+        return;
+    }
+    const bool marked = has_mark_;
+    const int32_t mark = marked_ply_;
+    unmark_history_ply();
+    standard_notation_ = on;
+    for (int32_t ply = 0; ply < current_ply_; ++ply) {
+        row_of(ply)->setText(column_of(ply), shown_text(ply));
+    }
+    if (marked) {
+        mark_history_ply(mark);
+    }
+}
+
+// A click on a move shows the position after it; a click on a move number, the position after
+// white's move of that row.
+void CHESS_GUI_HISTORY::request_clicked(const QModelIndex& index) {
+    if (!index.isValid() || index.parent().isValid()) {
+        return;
+    }
+    const int32_t ply = index.row() * 2 + (index.column() == 2 ? 1 : 0);
+    if (ply < current_ply_) {
+        emit position_requested(ply + 1);
+    }
+}
+
+void CHESS_GUI_HISTORY::keyPressEvent(QKeyEvent* event) {
+    const int32_t shown = shown_position();
+    int32_t wanted = shown;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        wanted = std::max(shown - 1, 0);
+        break;
+    case Qt::Key_Right:
+        wanted = std::min(shown + 1, current_ply_);
+        break;
+    case Qt::Key_Home:
+        wanted = 0;
+        break;
+    case Qt::Key_End:
+        wanted = current_ply_;
+        break;
+    default:
+        QTreeWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    if (wanted != shown) {
+        emit position_requested(wanted);
+    }
 }
 
 QString CHESS_GUI_HISTORY::ply_text(int32_t ply) const {

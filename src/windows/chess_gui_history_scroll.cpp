@@ -17,6 +17,10 @@ void CHESS_GUI_HISTORY_SCROLL::set_history_plies(int32_t plies) {
     setValue(num_plies_);
 }
 
+void CHESS_GUI_HISTORY_SCROLL::show_position(int32_t plies) {
+    setValue(std::clamp<int32_t>(plies, 0, num_plies_));
+}
+
 // The slider has already applied the action to its position, which is within the range; the value
 // itself follows after this signal.
 void CHESS_GUI_HISTORY_SCROLL::report(int action) {

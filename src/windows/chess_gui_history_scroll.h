@@ -15,6 +15,8 @@ class CHESS_GUI_HISTORY_SCROLL : public QScrollBar {
 
     // Range 0..plies, position at its end.
     void set_history_plies(int32_t plies);
+    // Moves the slider to the position after plies plies, without reporting it.
+    void show_position(int32_t plies);
 
   signals:
     // The user asked for the position after ply plies (0..the range's end).

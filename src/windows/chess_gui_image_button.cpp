@@ -3,6 +3,7 @@
 #include "desktop/chess_gui_button_art.h"
 #include "desktop/chess_gui_resources.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <cmath>
@@ -14,7 +15,7 @@ CHESS_GUI_IMAGE_BUTTON::CHESS_GUI_IMAGE_BUTTON(QWidget* parent, QPoint position,
       on_bitmap(CHESS_GUI_RESOURCES::pixmap(on_bitmap_id)),
       off_bitmap(CHESS_GUI_RESOURCES::pixmap(off_bitmap_id)) {
     setGeometry(QRect(position, on_bitmap.size()));
-    setFocusPolicy(Qt::ClickFocus);
+    setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::PointingHandCursor);
 }
 
@@ -51,9 +52,24 @@ const QPixmap& CHESS_GUI_IMAGE_BUTTON::picture(bool on) {
 }
 
 void CHESS_GUI_IMAGE_BUTTON::mousePressEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton) {
-        return;
+    if (event->button() == Qt::LeftButton) {
+        toggle();
     }
+}
+
+void CHESS_GUI_IMAGE_BUTTON::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        toggle();
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void CHESS_GUI_IMAGE_BUTTON::toggle() {
     is_on_ = !is_on_;
     repaint();
     emit switched(this, is_on_);

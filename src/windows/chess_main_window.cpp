@@ -1,6 +1,7 @@
 #include "windows/chess_main_window.h"
 
 #include "app/chess_application_manager.h"
+#include "app/chess_move_words.h"
 #include "board_view/chess_gui_board.h"
 #include "desktop/chess_gui_button_art.h"
 #include "desktop/chess_gui_resource_ids.h"
@@ -11,6 +12,8 @@
 #include "presentation/chess_gui_chat_menu.h"
 #include "presentation/chess_gui_chat_output.h"
 #include "presentation/chess_gui_video.h"
+#include "windows/chess_export_dialog.h"
+#include "windows/chess_gui_announcer.h"
 #include "windows/chess_gui_history.h"
 #include "windows/chess_gui_history_scroll.h"
 #include "windows/chess_gui_image_button.h"
@@ -22,12 +25,13 @@
 #include "windows/new_game_dialog.h"
 #include "windows/nickname_dialog.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDeadlineTimer>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QMouseEvent>
-#include <QShortcut>
 #include <QWindow>
 
 // The window's layout: the edges of the content and of the side panel, and the places derived
@@ -53,6 +57,12 @@ constexpr int history_top = history_centre - history_height / 2 - 10;
 
 using bitmaps = CHESS_GUI_RESOURCE_IDS;
 
+namespace {
+constexpr const char* standard_notation_setting = "StandardNotation";
+// What a status line says to assistive technology while it shows nothing.
+constexpr const char* no_status = "Check, mate or resignation, when there is one";
+} // namespace
+
 CHESS_MAIN_WINDOW::CHESS_MAIN_WINDOW(const CHESS_SETTINGS_STORE& settings)
     : QWidget(nullptr), settings_(settings) {
     setObjectName(QStringLiteral("main_window"));
@@ -71,7 +81,11 @@ CHESS_MAIN_WINDOW::CHESS_MAIN_WINDOW(const CHESS_SETTINGS_STORE& settings)
     create_board_controls();
     create_chat_controls();
     add_tooltips();
-    add_zoom_shortcuts();
+    add_command_keys();
+    announcer = new CHESS_GUI_ANNOUNCER(this);
+    describe_controls();
+    set_tab_order();
+    show_standard_notation(settings_.value(standard_notation_setting).value_or("") == "true");
     for (QWidget* control : std::initializer_list<QWidget*>{
              upper_player_txt, lower_player_txt, upper_status_txt, lower_status_txt, chess_ctrl,
              hist_scroll, rotate_switch, upper_arrow, lower_arrow, chat_output, chat_video,
@@ -128,6 +142,8 @@ void CHESS_MAIN_WINDOW::create_board_controls() {
                              scroll_height);
     connect(hist_scroll, &CHESS_GUI_HISTORY_SCROLL::history_selected, this,
             &CHESS_MAIN_WINDOW::on_history_select);
+    connect(hist_list, &CHESS_GUI_HISTORY::position_requested, this,
+            &CHESS_MAIN_WINDOW::on_history_position);
     rotate_switch = new CHESS_GUI_IMAGE_BUTTON(this, QPoint(board_right + 8, history_centre - 21),
                                                bitmaps::rotate_on, bitmaps::rotate_off);
     rotate_switch->setObjectName(QStringLiteral("rotate_switch"));
@@ -179,17 +195,57 @@ void CHESS_MAIN_WINDOW::add_tooltips() {
     chat_icon->setToolTip(QStringLiteral("Chess command menu"));
 }
 
-void CHESS_MAIN_WINDOW::add_zoom_shortcuts() {
-    const auto shortcut = [this](const QKeySequence& keys, int32_t percent_change) {
-        auto* key = new QShortcut(keys, this);
-        connect(key, &QShortcut::activated, this, [this, percent_change] {
-            set_zoom(percent_change == 0 ? CHESS_GUI_ZOOM::smallest : zoom_ + percent_change);
-        });
+// The menu's items carry their own keys; the menu itself opens with the menu key and F10.
+void CHESS_MAIN_WINDOW::add_command_keys() {
+    chat_menu->add_shortcuts_to(this);
+    auto* open_menu = new QAction(QStringLiteral("Chess command menu"), this);
+    open_menu->setObjectName(QStringLiteral("open_menu_action"));
+    open_menu->setShortcuts({QKeySequence(Qt::Key_Menu), QKeySequence(Qt::Key_F10)});
+    open_menu->setShortcutContext(Qt::WindowShortcut);
+    connect(open_menu, &QAction::triggered, this, &CHESS_MAIN_WINDOW::pop_up_chat_menu);
+    addAction(open_menu);
+}
+
+void CHESS_MAIN_WINDOW::describe_controls() {
+    const auto describe = [](QWidget* control, const char* name, const char* description) {
+        control->setAccessibleName(QString::fromUtf8(name));
+        control->setAccessibleDescription(QString::fromUtf8(description));
     };
-    shortcut(QKeySequence::ZoomIn, CHESS_GUI_ZOOM::step);
-    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Equal), CHESS_GUI_ZOOM::step);
-    shortcut(QKeySequence::ZoomOut, -CHESS_GUI_ZOOM::step);
-    shortcut(QKeySequence(Qt::CTRL | Qt::Key_0), 0);
+    describe(this, "Velmora Chess", "A game of chess against Velmora");
+    describe(upper_player_txt, "Upper player", "The player at the top of the board");
+    describe(lower_player_txt, "Lower player", "The player at the bottom of the board");
+    describe(upper_status_txt, "Upper player's status", no_status);
+    describe(lower_status_txt, "Lower player's status", no_status);
+    describe(chess_ctrl, "Chess board",
+             "Drag a piece to its square, or type a move while the board has the focus");
+    describe(hist_list, "Move history",
+             "Click a move, or press Left, Right, Home or End, to see the position after it");
+    describe(hist_scroll, "History position", "The number of moves played to the position shown");
+    describe(rotate_switch, "Flip chess board", "Turns the board around (F)");
+    describe(upper_arrow, "Upper turn arrow", "Lit while the player at the top is to move");
+    describe(lower_arrow, "Lower turn arrow", "Lit while the player at the bottom is to move");
+    describe(chat_output, "Chat", "What Velmora says and the game's notices");
+    describe(chat_video, "Webcam", "Velmora's webcam");
+    describe(chat_video_switch, "Webcam on/off", "Switches the webcam on or off (W)");
+    describe(chat_icon, "Chess command menu", "Opens the command menu (F10 or the menu key)");
+}
+
+// Board, move box (when the board has one), history, chat, then the buttons.
+void CHESS_MAIN_WINDOW::set_tab_order() {
+    chess_ctrl->setFocusPolicy(Qt::StrongFocus);
+    chess_ctrl->installEventFilter(this);
+    chat_output->setFocusPolicy(Qt::StrongFocus);
+    std::vector<QWidget*> order{chess_ctrl};
+    if (auto* move_box = findChild<QWidget*>(QStringLiteral("move_box"))) {
+        order.push_back(move_box);
+    }
+    for (QWidget* control : std::initializer_list<QWidget*>{hist_list, chat_output, rotate_switch,
+                                                            chat_video_switch, chat_icon}) {
+        order.push_back(control);
+    }
+    for (size_t i = 1; i < order.size(); ++i) {
+        setTabOrder(order[i - 1], order[i]);
+    }
 }
 
 void CHESS_MAIN_WINDOW::set_zoom(int32_t percent) {
@@ -226,6 +282,28 @@ void CHESS_MAIN_WINDOW::show_zoom() {
         }
     }
     layout_.apply(percent, origin);
+}
+
+// On the board, the keys that start a typed move are the board's and never reach a command: a
+// file (a-h), a rank (1-8), and with Shift a piece letter or castling's O.
+bool CHESS_MAIN_WINDOW::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == chess_ctrl && event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+        const int code = key->key();
+        const bool square_key =
+            modifiers == Qt::NoModifier &&
+            ((code >= Qt::Key_A && code <= Qt::Key_H) || (code >= Qt::Key_1 && code <= Qt::Key_8));
+        const bool piece_key =
+            modifiers == Qt::ShiftModifier &&
+            QList<int>{Qt::Key_N, Qt::Key_B, Qt::Key_R, Qt::Key_Q, Qt::Key_K, Qt::Key_O}.contains(
+                code);
+        if (square_key || piece_key) {
+            event->accept();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void CHESS_MAIN_WINDOW::resizeEvent(QResizeEvent* event) {
@@ -276,11 +354,55 @@ void CHESS_MAIN_WINDOW::on_menu_command(int32_t id) {
     case CHESS_GUI_CHAT_MENU::zoom_reset:
         set_zoom(CHESS_GUI_ZOOM::smallest);
         return;
+    case CHESS_GUI_CHAT_MENU::standard_notation: {
+        const bool on = chat_menu->command_action(id)->isChecked();
+        show_standard_notation(on);
+        settings_.set_value(standard_notation_setting, on ? "true" : "false");
+        return;
+    }
+    case CHESS_GUI_CHAT_MENU::flip_board:
+        if (ready()) {
+            mgr->flip_board();
+        }
+        return;
+    case CHESS_GUI_CHAT_MENU::webcam:
+        toggle_webcam();
+        return;
+    case CHESS_GUI_CHAT_MENU::export_pgn:
+        export_pgn();
+        return;
     default:
         break;
     }
     if (ready() && id >= first_shortcut && id <= last_shortcut) {
         mgr->command(id);
+    }
+}
+
+void CHESS_MAIN_WINDOW::show_standard_notation(bool on) {
+    chat_menu->command_action(CHESS_GUI_CHAT_MENU::standard_notation)->setChecked(on);
+    hist_list->show_standard_notation(on);
+}
+
+// As a press on the webcam button would; the button is greyed, and its command with it, when
+// there is no video.
+void CHESS_MAIN_WINDOW::toggle_webcam() {
+    if (!ready() || !chat_video_switch->isEnabled()) {
+        return;
+    }
+    chat_video_switch->set_on(!chat_video_switch->is_on());
+    on_button_switch(chat_video_switch, chat_video_switch->is_on());
+}
+
+void CHESS_MAIN_WINDOW::export_pgn() {
+    if (!ready()) {
+        return;
+    }
+    if (!export_dialog) {
+        export_dialog = new CHESS_EXPORT_DIALOG(this);
+    }
+    if (const std::optional<std::string> path = export_dialog->ask(std::string())) {
+        mgr->export_pgn(*path);
     }
 }
 
@@ -295,6 +417,14 @@ void CHESS_MAIN_WINDOW::on_board_move(int32_t from, int32_t to, int32_t promotio
 void CHESS_MAIN_WINDOW::on_history_select(int32_t ply) {
     if (ready()) {
         mgr->history_select(ply);
+    }
+}
+
+// A click or a key in the history list: the scroll bar follows, then the board.
+void CHESS_MAIN_WINDOW::on_history_position(int32_t plies) {
+    if (ready()) {
+        hist_scroll->show_position(plies);
+        mgr->history_select(plies);
     }
 }
 
@@ -340,11 +470,16 @@ void CHESS_MAIN_WINDOW::pop_up_chat_menu() {
 
 void CHESS_MAIN_WINDOW::add_sentence(const CHESS_GUI_CHAT_SENTENCE& sentence) {
     chat_output->add_sentence(sentence);
+    QString text;
+    for (const CHESS_GUI_CHAT_PHRASE& phrase : sentence.phrases) {
+        text += CHESS_GUI_TEXT::to_qstring(phrase.text);
+    }
+    announcer->announce(text.trimmed());
 }
 
 void CHESS_MAIN_WINDOW::add_sentences(const std::vector<CHESS_GUI_CHAT_SENTENCE>& sentences) {
     for (const CHESS_GUI_CHAT_SENTENCE& sentence : sentences) {
-        chat_output->add_sentence(sentence);
+        add_sentence(sentence);
     }
 }
 
@@ -379,21 +514,27 @@ void CHESS_MAIN_WINDOW::clear_side_to_move() {
 }
 
 void CHESS_MAIN_WINDOW::set_player_name(int32_t side, const std::string& text) {
-    (side == bottom_side_ ? lower_player_txt : upper_player_txt)
-        ->set_text(CHESS_GUI_TEXT::to_qstring(text));
+    CHESS_GUI_STATIC* name = side == bottom_side_ ? lower_player_txt : upper_player_txt;
+    name->set_text(CHESS_GUI_TEXT::to_qstring(text));
+    name->setAccessibleDescription(name->text());
+    if (side == white || side == black) {
+        names_[static_cast<size_t>(side)] = name->text();
+    }
 }
 
 void CHESS_MAIN_WINDOW::set_status(int32_t side, const std::string& text) {
-    (side == bottom_side_ ? lower_status_txt : upper_status_txt)
-        ->set_text(CHESS_GUI_TEXT::to_qstring(text));
+    CHESS_GUI_STATIC* status = side == bottom_side_ ? lower_status_txt : upper_status_txt;
+    status->set_text(CHESS_GUI_TEXT::to_qstring(text));
+    status->setAccessibleDescription(status->text().isEmpty() ? QString::fromLatin1(no_status)
+                                                              : status->text());
 }
 
 void CHESS_MAIN_WINDOW::clear_history() {
     hist_list->clear_history();
 }
 
-void CHESS_MAIN_WINDOW::add_history_move(const std::string& text) {
-    hist_list->add_history_move(CHESS_GUI_TEXT::to_qstring(text));
+void CHESS_MAIN_WINDOW::add_history_move(const std::string& text, const std::string& san) {
+    hist_list->add_history_move(CHESS_GUI_TEXT::to_qstring(text), CHESS_GUI_TEXT::to_qstring(san));
 }
 
 void CHESS_MAIN_WINDOW::remove_last_history_move() {
@@ -410,6 +551,15 @@ void CHESS_MAIN_WINDOW::unmark_history_ply() {
 
 void CHESS_MAIN_WINDOW::set_history_plies(int32_t plies) {
     hist_scroll->set_history_plies(plies);
+}
+
+// "Velmora plays knight f6", then "check" or "checkmate" as an announcement of its own.
+void CHESS_MAIN_WINDOW::move_played(int32_t side, const std::string& san) {
+    const QString name =
+        side == white || side == black ? names_[static_cast<size_t>(side)] : QString();
+    announcer->announce(name + QStringLiteral(" plays ") +
+                        QString::fromStdString(CHESS_MOVE_WORDS::move(san)));
+    announcer->announce(QString::fromStdString(CHESS_MOVE_WORDS::check(san)));
 }
 
 void CHESS_MAIN_WINDOW::update_board(const CHESS_GUI_BOARD_INFO& board_info) {
@@ -443,12 +593,19 @@ void CHESS_MAIN_WINDOW::end_thinking() {
     }
 }
 
+// Exporting follows saving: both write the game as it stands.
 void CHESS_MAIN_WINDOW::enable_command(int32_t id) {
     chat_menu->enable_command(id);
+    if (id == shortcut_save_game) {
+        chat_menu->enable_command(CHESS_GUI_CHAT_MENU::export_pgn);
+    }
 }
 
 void CHESS_MAIN_WINDOW::disable_command(int32_t id) {
     chat_menu->disable_command(id);
+    if (id == shortcut_save_game) {
+        chat_menu->disable_command(CHESS_GUI_CHAT_MENU::export_pgn);
+    }
 }
 
 std::optional<std::string> CHESS_MAIN_WINDOW::open_video(const std::string& path) {
@@ -474,6 +631,7 @@ void CHESS_MAIN_WINDOW::stop_video() {
 void CHESS_MAIN_WINDOW::disable_webcam_switch() {
     chat_video_switch->set_on(false);
     chat_video_switch->setEnabled(false);
+    chat_menu->disable_command(CHESS_GUI_CHAT_MENU::webcam);
 }
 
 void CHESS_MAIN_WINDOW::show_error(const std::string& text) {

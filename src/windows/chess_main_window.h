@@ -10,6 +10,13 @@
 // ignores every callback, writes nothing when closed, and closes as soon as the box is dismissed
 // or the mouse moves over it.
 //
+// Every command has its keys, shown beside it in the command menu; they act exactly as the menu
+// does, so a greyed command's keys do nothing. A single letter (H, F, W) also answers with Shift:
+// typed on the board a lower-case letter starts a move, and in a text field every letter is text.
+// Every control has an accessible name and description and the Tab key visits the board, the move
+// box, the history, the chat and the buttons in that order; each move played and each notice in
+// the chat is announced to assistive technology.
+//
 // The whole window zooms from 100 % to 300 %: every control keeps its place and proportions
 // scaled, the board and pictures are drawn for the pixels they cover. Maximised or full screen,
 // the content shows at the largest zoom that fits, centred on the window's background.
@@ -25,6 +32,7 @@
 
 #include <QTimer>
 #include <QWidget>
+#include <array>
 #include <cstdint>
 #include <memory>
 
@@ -38,6 +46,8 @@ class CHESS_GUI_IMAGE_BUTTON;
 class CHESS_GUI_CHAT_OUTPUT;
 class CHESS_GUI_CHAT_MENU;
 class CHESS_GUI_VIDEO;
+class CHESS_GUI_ANNOUNCER;
+class CHESS_EXPORT_DIALOG;
 class CHESS_SAVE_DIALOG;
 class CHESS_LOAD_DIALOG;
 class NICKNAME_DIALOG;
@@ -92,8 +102,10 @@ class CHESS_MAIN_WINDOW : public QWidget,
     void on_clip_end();
     // The webcam could not play its clip.
     void on_clip_failed();
-    // A command of the chat menu (1..10); others are ignored.
+    // A command of the chat menu (1..10, or the window's own); others are ignored.
     void on_menu_command(int32_t id);
+    // The history list asked for the position after plies plies.
+    void on_history_position(int32_t plies);
     // The timer's tick.
     void tick();
 
@@ -109,11 +121,12 @@ class CHESS_MAIN_WINDOW : public QWidget,
     void set_player_name(int32_t side, const std::string& text) override;
     void set_status(int32_t side, const std::string& text) override;
     void clear_history() override;
-    void add_history_move(const std::string& text) override;
+    void add_history_move(const std::string& text, const std::string& san) override;
     void remove_last_history_move() override;
     void mark_history_ply(int32_t ply) override;
     void unmark_history_ply() override;
     void set_history_plies(int32_t plies) override;
+    void move_played(int32_t side, const std::string& san) override;
     void update_board(const CHESS_GUI_BOARD_INFO& board_info) override;
     void animate_move(int32_t from, int32_t to) override;
     void enable_board() override;
@@ -152,6 +165,7 @@ class CHESS_MAIN_WINDOW : public QWidget,
     CHESS_GUI_IMAGE_BUTTON* chat_video_switch;
     CHESS_GUI_IMAGE_BUTTON* chat_icon;
     CHESS_GUI_CHAT_MENU* chat_menu;
+    CHESS_GUI_ANNOUNCER* announcer;
     NICKNAME_DIALOG* nickname_dialog;
     NEW_GAME_DIALOG* new_game_dialog;
     DEBUG_DIALOG* debug_dialog;
@@ -161,24 +175,33 @@ class CHESS_MAIN_WINDOW : public QWidget,
     void mouseMoveEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void create_texts();
     void create_board_controls();
     void create_chat_controls();
     void add_tooltips();
+    void add_command_keys();
+    void describe_controls();
+    void set_tab_order();
+    void toggle_webcam();
+    void show_standard_notation(bool on);
+    void export_pgn();
     bool ready() const;
     void pop_up_chat_menu();
     void close_after_failed_start();
     void wait_until_placed();
     void centre_over_window(QWidget& box) const;
-    void add_zoom_shortcuts();
     void show_zoom();
 
     const CHESS_SETTINGS_STORE& settings_;
     std::unique_ptr<CHESS_APPLICATION_MANAGER> mgr;
     CHESS_SAVE_DIALOG* save_dialog = nullptr;
     CHESS_LOAD_DIALOG* load_dialog = nullptr;
+    CHESS_EXPORT_DIALOG* export_dialog = nullptr;
+    // The players' names by side (1 White, 2 Black), as the moves are announced.
+    std::array<QString, 3> names_;
     QTimer timer_;
     bool failed_to_initialize_ = false;
     bool thinking_ = false;

@@ -10,7 +10,7 @@
 class FAKE_SETTINGS_STORE : public CHESS_SETTINGS_STORE {
   public:
     bool key_present = true;
-    std::map<std::string, std::string> values;
+    mutable std::map<std::string, std::string> values;
     std::string user_directory;
     std::string settings_file = "/home/ada/.config/Kwo/VelMoraChess.conf";
 
@@ -21,6 +21,9 @@ class FAKE_SETTINGS_STORE : public CHESS_SETTINGS_STORE {
             return std::nullopt;
         }
         return found->second;
+    }
+    void set_value(const std::string& name, const std::string& value) const override {
+        values[name] = value;
     }
     std::string user_data_directory() const override { return user_directory; }
     std::string location() const override { return settings_file; }

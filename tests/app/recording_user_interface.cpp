@@ -146,18 +146,21 @@ void RECORDING_USER_INTERFACE::set_status(int32_t side, const std::string& text)
 void RECORDING_USER_INTERFACE::clear_history() {
     record("clear_history");
     history.clear();
+    san_history.clear();
     marked_ply.reset();
 }
 
-void RECORDING_USER_INTERFACE::add_history_move(const std::string& text) {
+void RECORDING_USER_INTERFACE::add_history_move(const std::string& text, const std::string& san) {
     record("add_history_move", {}, text);
     history.push_back(text);
+    san_history.push_back(san);
 }
 
 void RECORDING_USER_INTERFACE::remove_last_history_move() {
     record("remove_last_history_move");
     if (!history.empty()) {
         history.pop_back();
+        san_history.pop_back();
     }
 }
 
@@ -174,6 +177,10 @@ void RECORDING_USER_INTERFACE::unmark_history_ply() {
 void RECORDING_USER_INTERFACE::set_history_plies(int32_t plies) {
     record("set_history_plies", {plies});
     history_plies = plies;
+}
+
+void RECORDING_USER_INTERFACE::move_played(int32_t side, const std::string& san) {
+    record("move_played", {side}, san);
 }
 
 void RECORDING_USER_INTERFACE::update_board(const CHESS_GUI_BOARD_INFO& board_info) {

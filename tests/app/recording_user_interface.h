@@ -36,6 +36,8 @@ class RECORDING_USER_INTERFACE : public CHESS_APPLICATION_USER_INTERFACE {
     std::array<std::string, 3> names{};
     std::array<std::string, 3> statuses{};
     std::vector<std::string> history;
+    // The same moves in standard notation.
+    std::vector<std::string> san_history;
     std::optional<int32_t> marked_ply;
     int32_t history_plies = -1;
     std::optional<CHESS_GUI_BOARD_INFO> board;
@@ -83,11 +85,12 @@ class RECORDING_USER_INTERFACE : public CHESS_APPLICATION_USER_INTERFACE {
     void set_player_name(int32_t side, const std::string& text) override;
     void set_status(int32_t side, const std::string& text) override;
     void clear_history() override;
-    void add_history_move(const std::string& text) override;
+    void add_history_move(const std::string& text, const std::string& san) override;
     void remove_last_history_move() override;
     void mark_history_ply(int32_t ply) override;
     void unmark_history_ply() override;
     void set_history_plies(int32_t plies) override;
+    void move_played(int32_t side, const std::string& san) override;
     void update_board(const CHESS_GUI_BOARD_INFO& board_info) override;
     void animate_move(int32_t from, int32_t to) override;
     void enable_board() override;

@@ -26,7 +26,7 @@ TEST(History, MovesFillRowsTwoToARowAndLeaveThemInTheSameOrder) {
     RECORDING_WINDOW window;
     CHESS_GUI_HISTORY list(&window);
     for (const char* move : {"e2-e4", "e7-e5", "g1-f3"}) {
-        list.add_history_move(QString::fromLatin1(move));
+        list.add_history_move(QString::fromLatin1(move), QString::fromLatin1(move));
     }
     ASSERT_EQ(list.topLevelItemCount(), 2);
     EXPECT_EQ(row_texts(list, 0), (QStringList{"  1.", "e2-e4", "e7-e5"}));
@@ -43,7 +43,7 @@ TEST(History, MovesFillRowsTwoToARowAndLeaveThemInTheSameOrder) {
     EXPECT_EQ(list.topLevelItemCount(), 0);
     EXPECT_EQ(list.current_ply(), 0);
     for (int i = 0; i < 20; ++i) {
-        list.add_history_move(QStringLiteral("m"));
+        list.add_history_move(QStringLiteral("m"), QStringLiteral("m"));
     }
     EXPECT_EQ(list.topLevelItem(9)->text(0), QStringLiteral(" 10."));
 }
@@ -52,7 +52,7 @@ TEST(History, MarkingMovesTheMarkAndNeverLosesACellsText) {
     RECORDING_WINDOW window;
     CHESS_GUI_HISTORY list(&window);
     for (const char* move : {"e2-e4", "e7-e5", "g1-f3", "b8-c6"}) {
-        list.add_history_move(QString::fromLatin1(move));
+        list.add_history_move(QString::fromLatin1(move), QString::fromLatin1(move));
     }
     list.mark_history_ply(1);
     EXPECT_EQ(list.ply_text(1), QStringLiteral("> e7-e5"));
@@ -68,12 +68,34 @@ TEST(History, MarkingMovesTheMarkAndNeverLosesACellsText) {
     list.mark_history_ply(3);
     list.remove_last_history_move(); // the marked cell is gone with its mark
     EXPECT_FALSE(list.has_mark());
-    list.add_history_move(QStringLiteral("d7-d6"));
+    list.add_history_move(QStringLiteral("d7-d6"), QStringLiteral("d7-d6"));
     list.unmark_history_ply();
     EXPECT_EQ(list.ply_text(3), QStringLiteral("d7-d6"));
 
     list.mark_history_ply(4); // past the last ply: nothing to mark
     EXPECT_FALSE(list.has_mark());
+}
+
+TEST(History, SwitchingNotationRelabelsEveryCellAndKeepsTheMark) {
+    RECORDING_WINDOW window;
+    CHESS_GUI_HISTORY list(&window);
+    const std::pair<const char*, const char*> moves[] = {
+        {"e2-e4", "e4"}, {"e7-e5", "e5"}, {"g1-f3", "Nf3"}, {"e8-e7", "Ke7"}};
+    for (const auto& [coordinates, san] : moves) {
+        list.add_history_move(QString::fromLatin1(coordinates), QString::fromLatin1(san));
+    }
+    list.mark_history_ply(2);
+    list.show_standard_notation(true);
+    EXPECT_EQ(row_texts(list, 0), (QStringList{"  1.", "e4", "e5"}));
+    EXPECT_EQ(list.ply_text(2), QStringLiteral("> Nf3"));
+    list.remove_last_history_move();
+    list.add_history_move(QStringLiteral("b8-c6"), QStringLiteral("Nc6"));
+    EXPECT_EQ(list.ply_text(3), QStringLiteral("Nc6"));
+    list.show_standard_notation(false);
+    EXPECT_EQ(list.ply_text(2), QStringLiteral("> g1-f3"));
+    EXPECT_EQ(list.ply_text(3), QStringLiteral("b8-c6"));
+    list.unmark_history_ply();
+    EXPECT_EQ(list.ply_text(2), QStringLiteral("g1-f3"));
 }
 
 TEST(History, TheWidestMoveTextsAndNumbersShowWhole) {
@@ -85,7 +107,8 @@ TEST(History, TheWidestMoveTextsAndNumbersShowWhole) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     const char* widest[] = {"e7xd8 =Q+", "e5xd6 e.p.+", "o-o-o+", "e5xd6 e.p."};
     for (int ply = 0; ply < 2 * 99; ++ply) {
-        list->add_history_move(QString::fromLatin1(widest[ply % 4]));
+        list->add_history_move(QString::fromLatin1(widest[ply % 4]),
+                               QString::fromLatin1(widest[ply % 4]));
     }
     EXPECT_EQ(list->topLevelItem(98)->text(0), QStringLiteral(" 99."));
     ASSERT_TRUE(list->verticalScrollBar()->isVisible());

@@ -24,13 +24,16 @@
 
 class TEST_SETTINGS_STORE : public CHESS_SETTINGS_STORE {
   public:
-    std::map<std::string, std::string> values;
+    mutable std::map<std::string, std::string> values;
     std::string user_directory;
 
     bool has_key() const override { return !values.empty(); }
     std::optional<std::string> value(const std::string& name) const override {
         const auto found = values.find(name);
         return found == values.end() ? std::nullopt : std::optional<std::string>(found->second);
+    }
+    void set_value(const std::string& name, const std::string& value) const override {
+        values[name] = value;
     }
     std::string user_data_directory() const override { return user_directory; }
     std::string location() const override { return "velmora-test.conf"; }
