@@ -1,5 +1,6 @@
 #include "presentation/chess_gui_chat_output.h"
 
+#include "desktop/chess_gui_focus_frame.h"
 #include "desktop/chess_gui_text.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -222,4 +223,19 @@ void CHESS_GUI_CHAT_OUTPUT::mouseMoveEvent(QMouseEvent* event) {
     if (viewport()->cursor().shape() != wanted) {
         viewport()->setCursor(wanted);
     }
+}
+
+void CHESS_GUI_CHAT_OUTPUT::paintEvent(QPaintEvent* event) {
+    QTextEdit::paintEvent(event);
+    CHESS_GUI_FOCUS_FRAME::draw(*this, *viewport());
+}
+
+void CHESS_GUI_CHAT_OUTPUT::focusInEvent(QFocusEvent* event) {
+    QTextEdit::focusInEvent(event);
+    viewport()->update();
+}
+
+void CHESS_GUI_CHAT_OUTPUT::focusOutEvent(QFocusEvent* event) {
+    QTextEdit::focusOutEvent(event);
+    viewport()->update();
 }

@@ -4,7 +4,8 @@
 // link reports that link through link_clicked, and the pointer turns into a hand over links.
 // New lines scroll the pane only while the player is at its bottom and no mouse button is held on
 // it: scrolled up to read, or pressing on a link, the text stays where it is and a small "new
-// lines" mark at the bottom offers the way down, so a link never moves away under the pointer.
+// lines" mark at the bottom offers the way down, so a link never moves away under the pointer. A
+// frame shows when the pane has the keyboard focus.
 #pragma once
 
 #include "persona/chess_gui_chat_sentence.h"
@@ -41,6 +42,9 @@ class CHESS_GUI_CHAT_OUTPUT : public QTextEdit {
     void link_clicked(const CHESS_LINK_DATA& link);
 
   protected:
+    void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;

@@ -1,5 +1,6 @@
 #include "windows/chess_gui_history.h"
 
+#include "desktop/chess_gui_focus_frame.h"
 #include "desktop/chess_gui_zoom.h"
 
 #include <QEvent>
@@ -227,4 +228,19 @@ QString CHESS_GUI_HISTORY::ply_text(int32_t ply) const {
 
 QTreeWidgetItem* CHESS_GUI_HISTORY::row_of(int32_t ply) const {
     return topLevelItem(ply / 2);
+}
+
+void CHESS_GUI_HISTORY::paintEvent(QPaintEvent* event) {
+    QTreeWidget::paintEvent(event);
+    CHESS_GUI_FOCUS_FRAME::draw(*this, *viewport());
+}
+
+void CHESS_GUI_HISTORY::focusInEvent(QFocusEvent* event) {
+    QTreeWidget::focusInEvent(event);
+    viewport()->update();
+}
+
+void CHESS_GUI_HISTORY::focusOutEvent(QFocusEvent* event) {
+    QTreeWidget::focusOutEvent(event);
+    viewport()->update();
 }

@@ -8,7 +8,7 @@
 // Each move is kept in both notations, the coordinate form ("g1-f3") and standard notation
 // ("Nf3"); the list shows one of them and switches without losing the mark. A click on a move
 // and the keys Left, Right, Home and End ask for a position through position_requested; the
-// list itself never changes what the board shows.
+// list itself never changes what the board shows. A frame shows when it has the keyboard focus.
 #pragma once
 
 #include <QString>
@@ -48,6 +48,9 @@ class CHESS_GUI_HISTORY : public QTreeWidget {
     void position_requested(int32_t plies);
 
   protected:
+    void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;

@@ -281,6 +281,15 @@ TEST_F(KeyboardWindow, TabVisitsBoardHistoryChatAndButtonsInOrder) {
         press(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), next) << next->objectName().toStdString();
     }
+    // The focus shows: a frame in the highlight colour inside the list and the chat.
+    for (QAbstractScrollArea* area :
+         std::initializer_list<QAbstractScrollArea*>{w.hist_list, w.chat_output}) {
+        const QColor highlight = area->palette().color(QPalette::Highlight);
+        area->setFocus();
+        EXPECT_EQ(area->viewport()->grab().toImage().pixelColor(1, 20), highlight);
+        w.chess_ctrl->setFocus();
+        EXPECT_NE(area->viewport()->grab().toImage().pixelColor(1, 20), highlight);
+    }
     // A focused button answers Space as a click.
     w.rotate_switch->setFocus();
     const int32_t bottom = w.bottom_side();
