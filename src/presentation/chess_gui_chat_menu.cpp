@@ -7,7 +7,7 @@ namespace {
 using M = CHESS_GUI_CHAT_MENU;
 
 // The items in menu order; 0 stands for a separator.
-constexpr std::array<int32_t, 23> menu_layout = {1,           3,
+constexpr std::array<int32_t, 22> menu_layout = {1,           3,
                                                  2,           M::export_pgn,
                                                  0,           5,
                                                  6,           4,

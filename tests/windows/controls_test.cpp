@@ -293,14 +293,36 @@ TEST(ChatMenu, ItemsInOrderWithSeparatorsGreyedByIdentifier) {
     CHESS_GUI_CHAT_MENU menu(nullptr);
     QObject::connect(&menu, &CHESS_GUI_CHAT_MENU::command_chosen,
                      [&chosen](int32_t id) { chosen.push_back(id); });
+    // Each item with the keys shown beside it.
     QStringList texts;
     for (const QAction* action : menu.actions()) {
-        texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
+        texts << (action->isSeparator()
+                      ? QStringLiteral("-")
+                      : action->text() + QLatin1Char(' ') +
+                            action->shortcut().toString(QKeySequence::PortableText));
     }
-    EXPECT_EQ(texts,
-              (QStringList{"New game", "Load game", "Save game", "-", "Hint", "Undo move", "Resign",
-                           "-", "Change nickname", "Game statistics", "-", "About", "Help", "-",
-                           "Zoom in\tCtrl++", "Zoom out\tCtrl+-", "Actual size\tCtrl+0"}));
+    EXPECT_EQ(texts, (QStringList{"New game Ctrl+N",
+                                  "Load game Ctrl+O",
+                                  "Save game Ctrl+S",
+                                  "Export PGN\u2026 Ctrl+E",
+                                  "-",
+                                  "Hint H",
+                                  "Undo move Ctrl+Z",
+                                  "Resign Ctrl+R",
+                                  "-",
+                                  "Change nickname Ctrl+Shift+N",
+                                  "Game statistics Ctrl+I",
+                                  "-",
+                                  "About Shift+F1",
+                                  "Help F1",
+                                  "-",
+                                  "Flip board F",
+                                  "Webcam on/off W",
+                                  "Standard notation Ctrl+T",
+                                  "-",
+                                  "Zoom in Ctrl++",
+                                  "Zoom out Ctrl+-",
+                                  "Actual size Ctrl+0"}));
     menu.disable_command(5);
     EXPECT_FALSE(menu.is_command_enabled(5));
     EXPECT_TRUE(menu.is_command_enabled(6));
