@@ -1,13 +1,15 @@
 // What the board control shows: the pieces of one position of a game, what each side has
-// captured up to it, and which moves the player may make there. The legal moves are filled in
-// only for the game's latest position, so a past position can be viewed but not played on.
-// Pure data, built by the application without any window.
+// captured up to it, the move that led to it, a king in check there, and which moves the player
+// may make there. The legal moves (and the position they are typed against) are filled in only
+// for the game's latest position, so a past position can be viewed but not played on. Pure
+// data, built by the application without any window.
 #pragma once
 
 #include "rules/chess_game.h"
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 class CHESS_GUI_BOARD_INFO {
@@ -18,6 +20,11 @@ class CHESS_GUI_BOARD_INFO {
     // Index (from - 1) * 64 + (to - 1).
     std::array<bool, 64 * 64> move_squares{};
     std::array<bool, 64 * 64> promotion_squares{};
+    int32_t last_move_from = 0; // 0 when no move led here
+    int32_t last_move_to = 0;
+    int32_t check_square = 0; // the king of the side to move when it stands in check
+    // The position moves are typed against; only set where moves can be made.
+    std::optional<CHESS_POSITION> playable;
 
     // An empty board with nothing movable.
     CHESS_GUI_BOARD_INFO() = default;

@@ -1,6 +1,7 @@
 #include "board_view/chess_gui_board.h"
 
 #include "board_view/chess_gui_line_segment.h"
+#include "board_view/chess_gui_mark_painter.h"
 #include "desktop/chess_gui_zoom.h"
 
 #include <QApplication>
@@ -77,6 +78,36 @@ void CHESS_GUI_BOARD::set_board_info(const CHESS_GUI_BOARD_INFO& new_info) {
     repaint_board();
 }
 
+void CHESS_GUI_BOARD::set_marks(const std::vector<CHESS_GUI_BOARD_MARK>& marks) {
+    caller_marks = marks;
+    repaint_board();
+}
+
+std::vector<CHESS_GUI_BOARD_MARK> CHESS_GUI_BOARD::shown_marks() const {
+    using MARK = CHESS_GUI_BOARD_MARK;
+    std::vector<MARK> marks;
+    if (info.last_move_from != 0) {
+        marks.push_back({MARK::last_move, info.last_move_from});
+        marks.push_back({MARK::last_move, info.last_move_to});
+    }
+    if (info.check_square != 0) {
+        marks.push_back({MARK::check, info.check_square});
+    }
+    if (shows_destinations()) {
+        for (int32_t to = 1; to <= 64; ++to) {
+            if (info.is_move(src_square, to)) {
+                marks.push_back({MARK::legal_destination, to});
+            }
+        }
+    }
+    marks.insert(marks.end(), caller_marks.begin(), caller_marks.end());
+    return marks;
+}
+
+bool CHESS_GUI_BOARD::shows_destinations() const {
+    return mode_ == mode_dragging && !animating;
+}
+
 void CHESS_GUI_BOARD::set_bottom_side(int32_t side) {
     side_facing_bottom = side;
     tf.side_facing_bottom = side;
@@ -117,7 +148,10 @@ void CHESS_GUI_BOARD::repaint_board() {
         side_facing_bottom == white ? sprites.board_sprite : sprites.rotated_sprite;
     cdev.draw_sprite(board, 0, 0);
     cdev.draw_sprite(sprites.capture_area, tf.board_width, 0);
+    const QRect board_area(0, 0, tf.board_width, tf.board_height);
+    draw_marks_under(board_area);
     draw_board_pieces();
+    draw_marks_over(board_area);
     draw_captures(white, info.white_captures);
     draw_captures(black, info.black_captures);
     if (mode_ == mode_promoting) {
@@ -169,6 +203,9 @@ QRect CHESS_GUI_BOARD::piece_rect(int32_t s) {
 }
 
 int32_t CHESS_GUI_BOARD::displayed_piece(int32_t s) const {
+    if (mode_ == mode_dragging && s == src_square) {
+        return empty;
+    }
     // While the prompt asks, the pawn already stands on its destination.
     if (mode_ == mode_promoting) {
         if (s == src_square) {
@@ -187,6 +224,39 @@ void CHESS_GUI_BOARD::draw_board_pieces() {
         if (is_valid_piece(piece)) {
             tf.compute_square(s);
             cdev.draw_sprite(sprites.piece(piece), tf.piece_x, tf.piece_y);
+        }
+    }
+}
+
+void CHESS_GUI_BOARD::draw_marks_under(const QRect& clip) {
+    CHESS_GUI_MARK_PAINTER painter(cdev.virtual_picture, cdev.scale, clip);
+    for (const CHESS_GUI_BOARD_MARK& mark : shown_marks()) {
+        if (!mark.is_arrow() && mark.kind != CHESS_GUI_BOARD_MARK::legal_destination) {
+            tf.compute_square(mark.square);
+            painter.paint_under(mark.kind, QRect(tf.x, tf.y, tf.width, tf.height));
+        }
+    }
+}
+
+void CHESS_GUI_BOARD::draw_marks_over(const QRect& clip) {
+    CHESS_GUI_MARK_PAINTER painter(cdev.virtual_picture, cdev.scale, clip);
+    for (const CHESS_GUI_BOARD_MARK& mark : shown_marks()) {
+        tf.compute_square(mark.square);
+        const QRect square(tf.x, tf.y, tf.width, tf.height);
+        if (mark.kind == CHESS_GUI_BOARD_MARK::legal_destination) {
+            painter.paint_destination(square, displayed_piece(mark.square) != empty);
+        } else if (mark.is_arrow()) {
+            tf.compute_square(mark.target);
+            painter.paint_arrow(mark.kind, square, QRect(tf.x, tf.y, tf.width, tf.height));
+        }
+    }
+}
+
+void CHESS_GUI_BOARD::redraw_pick_up_squares() {
+    draw_square(src_square, displayed_piece(src_square));
+    for (int32_t to = 1; to <= 64; ++to) {
+        if (info.is_move(src_square, to)) {
+            draw_square(to, displayed_piece(to));
         }
     }
 }
@@ -221,9 +291,11 @@ void CHESS_GUI_BOARD::draw_square(int32_t s, int32_t piece) {
     const QRect area = piece_rect(s);
     const bool dark = (file(s) + rank(s)) % 2 == 0;
     cdev.draw_sprite(dark ? sprites.black_square : sprites.white_square, area.x(), area.y());
+    draw_marks_under(area);
     if (is_valid_piece(piece)) {
         cdev.draw_sprite(sprites.piece(piece), area.x(), area.y());
     }
+    draw_marks_over(area);
     cdev.copy_to_window(area);
 }
 
@@ -235,8 +307,7 @@ void CHESS_GUI_BOARD::frame_square(int32_t s) {
 
 void CHESS_GUI_BOARD::unframe_square(int32_t s) {
     // The piece standing there comes back with the tile, unless it is the one in the hand.
-    const bool in_hand = mode_ == mode_dragging && s == src_square;
-    draw_square(s, in_hand ? empty : info.item(s));
+    draw_square(s, displayed_piece(s));
 }
 
 void CHESS_GUI_BOARD::beep() {
@@ -269,7 +340,11 @@ void CHESS_GUI_BOARD::pick_up(int32_t px, int32_t py) {
     tf.compute_square_absolute(s);
     rel_x = px - tf.piece_x;
     rel_y = py - tf.piece_y;
-    draw_square(s, empty);
+    if (shows_destinations()) {
+        redraw_pick_up_squares();
+    } else {
+        draw_square(s, empty);
+    }
     const QRect area = piece_rect(s);
     old_x = area.x();
     old_y = area.y();
@@ -311,12 +386,14 @@ void CHESS_GUI_BOARD::drag_to(int32_t px, int32_t py) {
 
 void CHESS_GUI_BOARD::drop() {
     mode_ = mode_waiting;
+    redraw_pick_up_squares();
     cdev.copy_to_window(QRect(old_x, old_y, tf.piece_width, tf.piece_height));
     highlighted_square = 0;
     if (dst_square == 0 || !info.is_move(src_square, dst_square)) {
         draw_square(src_square, drag_piece);
         return;
     }
+    draw_square(src_square, empty);
     draw_square(dst_square, drag_piece);
     if (info.is_promotion(src_square, dst_square)) {
         mode_ = mode_promoting;

@@ -6,6 +6,10 @@
 // the info allows. The computer's moves are shown by animate_move, which slides the piece along a
 // straight line at 5 pixels per 10 ms and returns when it arrives.
 //
+// Marks drawn over the squares: the last move's two squares and a king in check (both from the
+// info), the legal destinations of the piece picked up, and whatever marks a caller sets (the
+// review's arrows). They are part of the still picture, so a square redrawn shows its marks.
+//
 // Modes: 1 input disabled, 2 waiting for a pick-up, 3 dragging, 4 promotion prompt shown.
 // Changing the info, the orientation or the input state ends a drag or a prompt in progress.
 //
@@ -17,11 +21,13 @@
 
 #include "board_model/chess_gui_board_info.h"
 #include "board_model/chess_gui_transform.h"
+#include "board_view/chess_gui_board_mark.h"
 #include "board_view/chess_gui_device.h"
 #include "board_view/chess_gui_sprite_manager.h"
 
 #include <QWidget>
 #include <cstdint>
+#include <vector>
 
 class CHESS_GUI_BOARD : public QWidget,
                         public CHESS_GENERAL_CONSTANTS,
@@ -55,6 +61,10 @@ class CHESS_GUI_BOARD : public QWidget,
     // The zoom in percent; the control's size follows it, its place is the parent's to set.
     void set_zoom(int32_t percent);
     int32_t zoom() const { return zoom_; }
+    // The caller's own marks, kept until replaced (an empty list removes them).
+    void set_marks(const std::vector<CHESS_GUI_BOARD_MARK>& marks);
+    // Every mark shown now: the info's, the pick-up's and the caller's.
+    std::vector<CHESS_GUI_BOARD_MARK> shown_marks() const;
 
     int32_t mode() const { return mode_; }
     int32_t bottom_side() const { return side_facing_bottom; }
@@ -83,6 +93,14 @@ class CHESS_GUI_BOARD : public QWidget,
     QRect piece_rect(int32_t s);
     int32_t displayed_piece(int32_t s) const;
     void draw_board_pieces();
+    // The marks of the squares within clip (board units): tints under the pieces, and dots,
+    // rings and arrows over them.
+    void draw_marks_under(const QRect& clip);
+    void draw_marks_over(const QRect& clip);
+    // The pick-up's destinations are shown while a piece is in the hand.
+    bool shows_destinations() const;
+    // Redraws the squares the pick-up marks, as they are to be shown now.
+    void redraw_pick_up_squares();
     void draw_captures(int32_t colour, const std::vector<int32_t>& kinds);
     void draw_prompt();
     // Into the still picture and onto the window: square s's tile, with piece (0 for none).
@@ -118,4 +136,5 @@ class CHESS_GUI_BOARD : public QWidget,
     int32_t highlighted_square = 0;
     int32_t old_pslot = 0;
     int32_t zoom_ = 100;
+    std::vector<CHESS_GUI_BOARD_MARK> caller_marks;
 };

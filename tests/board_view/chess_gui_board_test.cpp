@@ -274,9 +274,16 @@ TEST_F(BoardControl, AnimationEndsWithThePieceOnItsSquare) {
         EXPECT_FALSE(board->is_animating());
         EXPECT_EQ(board->mode(), CHESS_GUI_BOARD::mode_waiting);
         EXPECT_TRUE(board->isEnabled());
+        // Before the new info arrives, the picture already shows the move made (with the marks
+        // of the position before it).
+        const CHESS_GUI_BOARD_INFO before = info_of(game);
         game.make_move(*game.find_legal_move(step.from, step.to, 0));
-        // Before the new info arrives, the picture already shows the move made.
-        EXPECT_EQ(board->picture(), fresh_picture(game));
+        CHESS_GUI_BOARD_INFO moved = info_of(game);
+        moved.last_move_from = before.last_move_from;
+        moved.last_move_to = before.last_move_to;
+        CHESS_GUI_BOARD other(window.get(), QPoint(14, 6));
+        other.set_board_info(moved);
+        EXPECT_EQ(board->picture(), other.picture());
         board->set_board_info(info_of(game));
         EXPECT_EQ(board->picture(), fresh_picture(game));
     }
@@ -295,6 +302,84 @@ TEST_F(BoardControl, MiddleGamePictureInBothOrientations) {
     EXPECT_NE(strip.copy(406, 360, 19, 19), strip.copy(406, 336, 19, 19));
     board->set_bottom_side(2);
     save(QStringLiteral("board_middle_game_black_below.png"));
+}
+
+// The farthest apart two colours are in any channel.
+int channel_distance(QRgb a, QRgb b) {
+    return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                     std::abs(qBlue(a) - qBlue(b))});
+}
+
+TEST_F(BoardControl, MarksOfTheLastMoveTheCheckAndThePickUp) {
+    using MARK = CHESS_GUI_BOARD_MARK;
+    CHESS_GAME game;
+    game.make_move(*game.find_legal_move(e2, e4, 0));
+    show(game);
+    EXPECT_EQ(board->shown_marks(),
+              (std::vector<MARK>{{MARK::last_move, e2}, {MARK::last_move, e4}}));
+    // The ring of the square around the piece shows the tint; an unmarked square its tile.
+    EXPECT_NE(pixel(at(e2, -3, -3)), tile_of(e2));
+    EXPECT_NE(pixel(at(e4, -3, -3)), tile_of(e4));
+    EXPECT_EQ(pixel(at(e3, -3, -3)), tile_of(e3));
+
+    // A knight picked up marks its two destinations with dots; dropped back, they are gone.
+    const int32_t b8 = 58, a6 = 41, c6 = 43;
+    show(game_from("rnbqkbnr/pppppppp/8/8/4P3/8/PPPP1PPP/RNBQKBNR b KQkq - 0 1"));
+    const QImage plain = board->picture().copy();
+    QTest::mousePress(board, Qt::LeftButton, {}, at(b8));
+    const std::vector<MARK> marks = board->shown_marks();
+    EXPECT_EQ(std::count(marks.begin(), marks.end(), MARK{MARK::legal_destination, a6}), 1);
+    EXPECT_EQ(std::count(marks.begin(), marks.end(), MARK{MARK::legal_destination, c6}), 1);
+    EXPECT_EQ(marks.size(), 2u);
+    EXPECT_NE(pixel(at(a6)), tile_of(a6));
+    EXPECT_NE(pixel(at(c6)), tile_of(c6));
+    QTest::mouseMove(board, at(e5));
+    QTest::mouseRelease(board, Qt::LeftButton, {}, at(e5));
+    EXPECT_TRUE(board->shown_marks().empty());
+    EXPECT_EQ(board->picture(), plain);
+
+    // The king in check.
+    const int32_t e8 = 61;
+    show(game_from("4k3/8/8/8/8/8/8/4R1K1 b - - 0 1"));
+    EXPECT_EQ(board->shown_marks(), (std::vector<MARK>{{MARK::check, e8}}));
+    EXPECT_NE(pixel(at(e8, 1, 1)), tile_of(e8));
+}
+
+TEST_F(BoardControl, EveryMarkReadsOnBothSquareColoursAtEveryZoom) {
+    using MARK = CHESS_GUI_BOARD_MARK;
+    // An empty board but for the kings, so every square below shows its plain tile unmarked.
+    const CHESS_GAME game = game_from("7k/8/8/8/8/8/8/K7 w - - 0 1");
+    const int32_t d4 = 28, c5 = 35; // dark, light
+    struct KIND_CASE {
+        int32_t kind;
+        int32_t dx; // where the mark shows, from the piece's corner
+        int32_t dy;
+    };
+    const std::vector<KIND_CASE> kinds{
+        {MARK::last_move, -3, -3},   {MARK::check, 17, 17},
+        {MARK::selected, -3, -3},    {MARK::legal_destination, 17, 17},
+        {MARK::played_move, 17, 17}, {MARK::better_move, 17, 17}};
+    for (const int32_t zoom : {100, 200, 300}) {
+        board->set_zoom(zoom);
+        show(game);
+        const double scale = zoom / 100.0;
+        for (const KIND_CASE& k : kinds) {
+            for (const int32_t s : {d4, c5}) {
+                SCOPED_TRACE(testing::Message()
+                             << "zoom " << zoom << " kind " << k.kind << " on " << s);
+                // Arrows run through the square from the one on its left to the one on its right.
+                const MARK mark =
+                    MARK{k.kind}.is_arrow() ? MARK{k.kind, s - 1, s + 1} : MARK{k.kind, s};
+                board->set_marks({mark});
+                const QPoint p = at(s, k.dx, k.dy);
+                const QRgb shown = board->picture().pixel(
+                    QPoint(static_cast<int>(p.x() * scale), static_cast<int>(p.y() * scale)));
+                EXPECT_GE(channel_distance(shown, tile_of(s)), 48);
+            }
+        }
+        board->set_marks({});
+        EXPECT_TRUE(board->shown_marks().empty());
+    }
 }
 
 } // namespace
