@@ -5,6 +5,7 @@
 #include "desktop/chess_gui_zoom.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <array>
@@ -48,6 +49,7 @@ CHESS_GUI_BOARD::CHESS_GUI_BOARD(QWidget* parent, QPoint position,
     setAttribute(Qt::WA_OpaquePaintEvent);
     // The prompt follows the pointer with no button held.
     setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
     tf.set_bounds(x(), y(), x() + width() - 1, y() + height() - 1);
     tf.side_facing_bottom = side_facing_bottom;
     setEnabled(false);
@@ -93,6 +95,9 @@ std::vector<CHESS_GUI_BOARD_MARK> CHESS_GUI_BOARD::shown_marks() const {
     if (info.check_square != 0) {
         marks.push_back({MARK::check, info.check_square});
     }
+    if (mode_ == mode_selected) {
+        marks.push_back({MARK::selected, src_square});
+    }
     if (shows_destinations()) {
         for (int32_t to = 1; to <= 64; ++to) {
             if (info.is_move(src_square, to)) {
@@ -105,7 +110,7 @@ std::vector<CHESS_GUI_BOARD_MARK> CHESS_GUI_BOARD::shown_marks() const {
 }
 
 bool CHESS_GUI_BOARD::shows_destinations() const {
-    return mode_ == mode_dragging && !animating;
+    return (mode_ == mode_dragging && !animating) || mode_ == mode_selected;
 }
 
 void CHESS_GUI_BOARD::set_bottom_side(int32_t side) {
@@ -133,7 +138,8 @@ void CHESS_GUI_BOARD::disable_input() {
 }
 
 bool CHESS_GUI_BOARD::end_pending(int32_t new_mode) {
-    const bool pending = mode_ == mode_dragging || mode_ == mode_promoting;
+    const bool pending =
+        mode_ == mode_dragging || mode_ == mode_promoting || mode_ == mode_selected;
     mode_ = new_mode;
     highlighted_square = 0;
     old_pslot = 0;
@@ -288,15 +294,19 @@ void CHESS_GUI_BOARD::draw_prompt() {
 }
 
 void CHESS_GUI_BOARD::draw_square(int32_t s, int32_t piece) {
-    const QRect area = piece_rect(s);
-    const bool dark = (file(s) + rank(s)) % 2 == 0;
-    cdev.draw_sprite(dark ? sprites.black_square : sprites.white_square, area.x(), area.y());
-    draw_marks_under(area);
+    // The whole square comes from the board picture, so a tint that covers the square goes and
+    // comes with it.
+    tf.compute_square(s);
+    const QRect square(tf.x, tf.y, tf.width, tf.height);
+    cdev.draw_sprite_part(
+        side_facing_bottom == white ? sprites.board_sprite : sprites.rotated_sprite, 0, 0, square);
+    draw_marks_under(square);
     if (is_valid_piece(piece)) {
+        const QRect area = piece_rect(s);
         cdev.draw_sprite(sprites.piece(piece), area.x(), area.y());
     }
-    draw_marks_over(area);
-    cdev.copy_to_window(area);
+    draw_marks_over(square);
+    cdev.copy_to_window(square);
 }
 
 void CHESS_GUI_BOARD::frame_square(int32_t s) {
@@ -393,6 +403,10 @@ void CHESS_GUI_BOARD::drop() {
         draw_square(src_square, drag_piece);
         return;
     }
+    complete_move();
+}
+
+void CHESS_GUI_BOARD::complete_move() {
     draw_square(src_square, empty);
     draw_square(dst_square, drag_piece);
     if (info.is_promotion(src_square, dst_square)) {
@@ -404,6 +418,47 @@ void CHESS_GUI_BOARD::drop() {
     // The picture is finished before the window hears of the move: handling it runs the whole
     // move, and the computer's search, before this returns.
     emit move_completed(src_square, dst_square, 0);
+}
+
+void CHESS_GUI_BOARD::finish_click() {
+    cdev.copy_to_window(QRect(old_x, old_y, tf.piece_width, tf.piece_height));
+    highlighted_square = 0;
+    mode_ = reselected ? mode_waiting : mode_selected;
+    redraw_pick_up_squares();
+}
+
+void CHESS_GUI_BOARD::press_while_selected(QPoint p) {
+    const int32_t s =
+        tf.is_inside_playing_area(p.x(), p.y()) ? tf.compute_square_at(p.x(), p.y()) : 0;
+    if (s != 0 && info.is_move(src_square, s)) {
+        target_square = s; // the move is made when the button comes up over it
+        return;
+    }
+    const bool again = s == src_square;
+    deselect();
+    if (s != 0) {
+        pick_up(p.x(), p.y());
+        reselected = again;
+    }
+}
+
+void CHESS_GUI_BOARD::deselect() {
+    mode_ = mode_waiting;
+    redraw_pick_up_squares();
+}
+
+void CHESS_GUI_BOARD::cancel_prompt() {
+    mode_ = mode_waiting;
+    old_pslot = 0;
+    repaint_board();
+}
+
+bool CHESS_GUI_BOARD::is_inside_prompt(QPoint p) {
+    int32_t px = p.x();
+    int32_t py = p.y();
+    tf.to_relative(px, py);
+    tf.compute_prompt_box();
+    return QRect(tf.x, tf.y, tf.width, tf.height).contains(px, py);
 }
 
 void CHESS_GUI_BOARD::choose(int32_t px, int32_t py) {
@@ -453,17 +508,26 @@ void CHESS_GUI_BOARD::paintEvent(QPaintEvent* event) {
 void CHESS_GUI_BOARD::mousePressEvent(QMouseEvent* event) {
     // Only a waiting board picks up; in the prompt the choice is made on release.
     const QPoint p = parent_point(event->position());
-    if (event->button() != Qt::LeftButton || mode_ != mode_waiting ||
-        !tf.is_inside_control(p.x(), p.y())) {
+    if (event->button() != Qt::LeftButton || !tf.is_inside_control(p.x(), p.y())) {
         return;
     }
-    if (tf.is_inside_playing_area(p.x(), p.y())) {
+    press_position = event->position().toPoint();
+    moved_far = false;
+    reselected = false;
+    target_square = 0;
+    if (mode_ == mode_selected) {
+        press_while_selected(p);
+    } else if (mode_ == mode_waiting && tf.is_inside_playing_area(p.x(), p.y())) {
         pick_up(p.x(), p.y());
     }
 }
 
 void CHESS_GUI_BOARD::mouseMoveEvent(QMouseEvent* event) {
     QPoint p = parent_point(event->position());
+    if ((event->position().toPoint() - press_position).manhattanLength() >=
+        QApplication::startDragDistance()) {
+        moved_far = true;
+    }
     int32_t px = p.x();
     int32_t py = p.y();
     tf.clamp_to_playing_area(px, py);
@@ -483,9 +547,38 @@ void CHESS_GUI_BOARD::mouseReleaseEvent(QMouseEvent* event) {
     int32_t py = p.y();
     tf.clamp_to_playing_area(px, py);
     if (mode_ == mode_dragging) {
-        drop();
+        if (moved_far) {
+            drop();
+        } else {
+            finish_click();
+        }
+    } else if (mode_ == mode_selected) {
+        if (target_square != 0 && tf.compute_square_at(px, py) == target_square) {
+            dst_square = target_square;
+            deselect();
+            complete_move();
+        }
     } else if (mode_ == mode_promoting) {
-        choose(px, py);
+        if (is_inside_prompt(p)) {
+            choose(px, py);
+        } else {
+            cancel_prompt();
+        }
+    }
+}
+
+void CHESS_GUI_BOARD::keyPressEvent(QKeyEvent* event) {
+    if (event->key() != Qt::Key_Escape) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    if (mode_ == mode_promoting) {
+        cancel_prompt();
+    } else if (mode_ == mode_selected) {
+        deselect();
+    } else if (mode_ == mode_dragging && !animating) {
+        dst_square = 0;
+        drop();
     }
 }
 

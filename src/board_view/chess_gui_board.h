@@ -10,8 +10,15 @@
 // info), the legal destinations of the piece picked up, and whatever marks a caller sets (the
 // review's arrows). They are part of the still picture, so a square redrawn shows its marks.
 //
-// Modes: 1 input disabled, 2 waiting for a pick-up, 3 dragging, 4 promotion prompt shown.
-// Changing the info, the orientation or the input state ends a drag or a prompt in progress.
+// Besides dragging, a piece moves by two clicks: a press and release that does not travel the
+// platform's drag distance selects the piece (mode 5); a click on one of its destinations then
+// makes the move, a click on the piece again or anywhere else drops the selection (a press on
+// another piece that can move picks that one up instead). The promotion prompt is cancelled by
+// Escape or a click outside its box, and the pawn goes back.
+//
+// Modes: 1 input disabled, 2 waiting for a pick-up, 3 dragging, 4 promotion prompt shown,
+// 5 a piece selected by a click. Changing the info, the orientation or the input state ends a
+// drag, a selection or a prompt in progress.
 //
 // Positions, sizes and the animation's steps are in board units, the pixels of the board at a
 // zoom of 100 %. At any zoom the control covers its units scaled, draws every picture for the
@@ -40,6 +47,7 @@ class CHESS_GUI_BOARD : public QWidget,
     static constexpr int32_t mode_waiting = 2;
     static constexpr int32_t mode_dragging = 3;
     static constexpr int32_t mode_promoting = 4;
+    static constexpr int32_t mode_selected = 5;
     static constexpr int32_t animation_step = 5;      // pixels
     static constexpr int32_t animation_delay_ms = 10; // per step
 
@@ -85,6 +93,7 @@ class CHESS_GUI_BOARD : public QWidget,
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
 
   private:
@@ -110,7 +119,17 @@ class CHESS_GUI_BOARD : public QWidget,
     void pick_up(int32_t px, int32_t py);
     void drag_to(int32_t px, int32_t py);
     void drop();
+    // Shows the piece in the hand moved from src_square to dst_square and reports the move, or
+    // opens the prompt when it promotes.
+    void complete_move();
+    // A press and release that did not drag: the piece goes back, selected or (when it was
+    // selected before the press) not.
+    void finish_click();
+    void press_while_selected(QPoint p);
+    void deselect();
     void choose(int32_t px, int32_t py);
+    void cancel_prompt();
+    bool is_inside_prompt(QPoint p);
     void track_prompt(int32_t px, int32_t py);
     // Ends a drag or a prompt in progress and enters new_mode; true when one was ended.
     bool end_pending(int32_t new_mode);
@@ -135,6 +154,11 @@ class CHESS_GUI_BOARD : public QWidget,
     int32_t rel_y = 0;
     int32_t highlighted_square = 0;
     int32_t old_pslot = 0;
+    // Where the press that began the current click or drag was, in the control's own pixels.
+    QPoint press_position;
+    bool moved_far = false;    // the pointer left the press point by the drag distance
+    bool reselected = false;   // the press picked up the piece that was selected
+    int32_t target_square = 0; // a destination pressed on while a piece is selected
     int32_t zoom_ = 100;
     std::vector<CHESS_GUI_BOARD_MARK> caller_marks;
 };

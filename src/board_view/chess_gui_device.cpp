@@ -53,6 +53,13 @@ void CHESS_GUI_DEVICE::draw_sprite(const CHESS_GUI_SPRITE& sprite, int x, int y)
     p.drawPixmap(device_point(x, y), sprite.bitmap);
 }
 
+void CHESS_GUI_DEVICE::draw_sprite_part(const CHESS_GUI_SPRITE& sprite, int x, int y,
+                                        const QRect& clip) {
+    QPainter p(&virtual_picture);
+    p.setClipRect(device_rect(clip));
+    p.drawPixmap(device_point(x, y), sprite.bitmap);
+}
+
 void CHESS_GUI_DEVICE::copy_to_window() {
     window_picture = virtual_picture.copy();
     present(window_picture.rect());

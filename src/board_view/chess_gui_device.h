@@ -43,6 +43,8 @@ class CHESS_GUI_DEVICE {
 
     // Into the still picture: a sprite through its mask (or whole when it has none).
     void draw_sprite(const CHESS_GUI_SPRITE& sprite, int x, int y);
+    // The same, only the part of it within clip.
+    void draw_sprite_part(const CHESS_GUI_SPRITE& sprite, int x, int y, const QRect& clip);
     // The still picture, or a rectangle of it, onto the window.
     void copy_to_window();
     void copy_to_window(const QRect& area);

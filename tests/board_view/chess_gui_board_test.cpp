@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QSignalSpy>
 #include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -87,8 +88,8 @@ class BoardControl : public testing::Test {
     CHESS_GUI_BOARD* board = nullptr;
 };
 
-constexpr int32_t a1 = 1, h1 = 8, g1 = 7, e2 = 13, e3 = 21, e4 = 29, e5 = 37, h5 = 40, f6 = 46,
-                  g8 = 63;
+constexpr int32_t a1 = 1, h1 = 8, g1 = 7, e2 = 13, f3 = 22, e3 = 21, e4 = 29, e5 = 37, h5 = 40,
+                  f6 = 46, g8 = 63;
 
 TEST_F(BoardControl, StartsDisabledWithWhiteBelowAndTheGamesPictures) {
     EXPECT_EQ(board->mode(), CHESS_GUI_BOARD::mode_disabled);
@@ -340,6 +341,12 @@ TEST_F(BoardControl, MarksOfTheLastMoveTheCheckAndThePickUp) {
 
     // The king in check.
     const int32_t e8 = 61;
+    CHESS_GAME checked = game_from("4k3/8/8/8/8/8/8/R5K1 w - - 0 1");
+    checked.make_move(*checked.find_legal_move(a1, a1 + 4, 0));
+    show(checked);
+    board->set_marks({{MARK::played_move, a1, a1 + 4}, {MARK::better_move, g1, g1 + 9}});
+    save(QStringLiteral("board_marks.png"));
+    board->set_marks({});
     show(game_from("4k3/8/8/8/8/8/8/4R1K1 b - - 0 1"));
     EXPECT_EQ(board->shown_marks(), (std::vector<MARK>{{MARK::check, e8}}));
     EXPECT_NE(pixel(at(e8, 1, 1)), tile_of(e8));
@@ -380,6 +387,107 @@ TEST_F(BoardControl, EveryMarkReadsOnBothSquareColoursAtEveryZoom) {
         board->set_marks({});
         EXPECT_TRUE(board->shown_marks().empty());
     }
+}
+
+TEST_F(BoardControl, ClickThePieceThenItsDestination) {
+    using MARK = CHESS_GUI_BOARD_MARK;
+    const CHESS_GAME game;
+    show(game);
+    QSignalSpy moves(board, &CHESS_GUI_BOARD::move_completed);
+    QTest::mouseClick(board, Qt::LeftButton, {}, at(e2));
+    ASSERT_EQ(board->mode(), CHESS_GUI_BOARD::mode_selected);
+    EXPECT_EQ(board->shown_marks(), (std::vector<MARK>{{MARK::selected, e2},
+                                                       {MARK::legal_destination, e3},
+                                                       {MARK::legal_destination, e4}}));
+    EXPECT_NE(pixel(at(e2, -3, -3)), tile_of(e2));
+    EXPECT_NE(pixel(at(e2)), tile_of(e2)); // the pawn stays on its square
+    save(QStringLiteral("board_piece_selected.png"));
+    QTest::mouseClick(board, Qt::LeftButton, {}, at(e4));
+    ASSERT_EQ(moves.count(), 1);
+    EXPECT_EQ(moves[0], (QList<QVariant>{e2, e4, 0}));
+    EXPECT_EQ(board->mode(), CHESS_GUI_BOARD::mode_waiting);
+    EXPECT_TRUE(board->shown_marks().empty());
+    EXPECT_EQ(pixel(at(e2)), tile_of(e2));
+
+    // A selected piece may still be dragged.
+    show(game);
+    moves.clear();
+    QTest::mouseClick(board, Qt::LeftButton, {}, at(g1));
+    drag(g1, {}, at(f3));
+    ASSERT_EQ(moves.count(), 1);
+    EXPECT_EQ(moves[0], (QList<QVariant>{g1, f3, 0}));
+
+    // A press on another piece that can move selects that one.
+    show(game);
+    QTest::mouseClick(board, Qt::LeftButton, {}, at(g1));
+    QTest::mouseClick(board, Qt::LeftButton, {}, at(e2));
+    EXPECT_EQ(board->mode(), CHESS_GUI_BOARD::mode_selected);
+    EXPECT_EQ(board->shown_marks().front(), (MARK{MARK::selected, e2}));
+    EXPECT_NE(pixel(at(g1, -3, -3)), pixel(at(e2, -3, -3)));
+}
+
+TEST_F(BoardControl, ASelectionIsDroppedByTheSameOrAnotherClickOrEscape) {
+    const CHESS_GAME game;
+    show(game);
+    const QImage plain = board->picture().copy();
+    QSignalSpy moves(board, &CHESS_GUI_BOARD::move_completed);
+    const std::vector<std::pair<const char*, std::function<void()>>> cancels{
+        {"the piece again", [&] { QTest::mouseClick(board, Qt::LeftButton, {}, at(g1)); }},
+        {"a piece that cannot move", [&] { QTest::mouseClick(board, Qt::LeftButton, {}, at(h1)); }},
+        {"an empty square", [&] { QTest::mouseClick(board, Qt::LeftButton, {}, at(e5)); }},
+        {"the frame", [&] { QTest::mouseClick(board, Qt::LeftButton, {}, QPoint(5, 300)); }},
+        {"escape", [&] { QTest::keyClick(board, Qt::Key_Escape); }},
+    };
+    for (const auto& [name, cancel] : cancels) {
+        SCOPED_TRACE(name);
+        QTest::mouseClick(board, Qt::LeftButton, {}, at(g1));
+        ASSERT_EQ(board->mode(), CHESS_GUI_BOARD::mode_selected);
+        cancel();
+        EXPECT_EQ(board->mode(), CHESS_GUI_BOARD::mode_waiting);
+        EXPECT_EQ(board->picture(), plain);
+    }
+    // A press on a destination that is released elsewhere makes no move and keeps the piece.
+    QTest::mouseClick(board, Qt::LeftButton, {}, at(g1));
+    QTest::mousePress(board, Qt::LeftButton, {}, at(f3));
+    QTest::mouseRelease(board, Qt::LeftButton, {}, at(e5));
+    EXPECT_EQ(board->mode(), CHESS_GUI_BOARD::mode_selected);
+    EXPECT_EQ(moves.count(), 0);
+}
+
+TEST_F(BoardControl, PromotionByClicksAndThePromptCancelled) {
+    const CHESS_GAME game = game_from("4k3/1P6/8/8/8/8/8/4K3 w - - 0 1");
+    const int32_t b7 = 50, b8 = 58;
+    const QPoint queen_slot(134 + 17, 200);
+    show(game);
+    const QImage plain = board->picture().copy();
+    QSignalSpy moves(board, &CHESS_GUI_BOARD::move_completed);
+    QSignalSpy beeps(board, &CHESS_GUI_BOARD::beeped);
+    QTest::mouseClick(board, Qt::LeftButton, {}, at(b7));
+    QTest::mouseClick(board, Qt::LeftButton, {}, at(b8));
+    ASSERT_EQ(board->mode(), CHESS_GUI_BOARD::mode_promoting);
+    QTest::mouseClick(board, Qt::LeftButton, {}, queen_slot);
+    ASSERT_EQ(moves.count(), 1);
+    EXPECT_EQ(moves[0], (QList<QVariant>{b7, b8, 5}));
+
+    // Escape, or a click outside the box (on the board or its frame), puts the pawn back.
+    const std::vector<std::pair<const char*, std::function<void()>>> cancels{
+        {"escape", [&] { QTest::keyClick(board, Qt::Key_Escape); }},
+        {"a click on the board", [&] { QTest::mouseClick(board, Qt::LeftButton, {}, at(a1)); }},
+        {"a click on the frame",
+         [&] { QTest::mouseClick(board, Qt::LeftButton, {}, QPoint(3, 3)); }},
+    };
+    for (const auto& [name, cancel] : cancels) {
+        SCOPED_TRACE(name);
+        show(game);
+        moves.clear();
+        drag(b7, {}, at(b8));
+        ASSERT_EQ(board->mode(), CHESS_GUI_BOARD::mode_promoting);
+        cancel();
+        EXPECT_EQ(board->mode(), CHESS_GUI_BOARD::mode_waiting);
+        EXPECT_EQ(board->picture(), plain);
+        EXPECT_EQ(moves.count(), 0);
+    }
+    EXPECT_EQ(beeps.count(), 0);
 }
 
 } // namespace
