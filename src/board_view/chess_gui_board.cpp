@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 #include <array>
 #include <chrono>
 #include <cmath>
@@ -256,6 +257,10 @@ void CHESS_GUI_BOARD::draw_marks_over(const QRect& clip) {
             painter.paint_arrow(mark.kind, square, QRect(tf.x, tf.y, tf.width, tf.height));
         }
     }
+    if (cursor_ != 0) {
+        tf.compute_square(cursor_);
+        painter.paint_cursor(QRect(tf.x, tf.y, tf.width, tf.height));
+    }
 }
 
 void CHESS_GUI_BOARD::redraw_pick_up_squares() {
@@ -467,6 +472,10 @@ void CHESS_GUI_BOARD::choose(int32_t px, int32_t py) {
         beep();
         return;
     }
+    choose_slot(choice);
+}
+
+void CHESS_GUI_BOARD::choose_slot(int32_t choice) {
     const int32_t promotion = piece(prompt_kinds[choice - 1], side_of(drag_piece));
     old_pslot = 0;
     mode_ = mode_waiting;
@@ -511,6 +520,7 @@ void CHESS_GUI_BOARD::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton || !tf.is_inside_control(p.x(), p.y())) {
         return;
     }
+    show_cursor(0);
     press_position = event->position().toPoint();
     moved_far = false;
     reselected = false;
@@ -568,20 +578,124 @@ void CHESS_GUI_BOARD::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void CHESS_GUI_BOARD::keyPressEvent(QKeyEvent* event) {
-    if (event->key() != Qt::Key_Escape) {
-        QWidget::keyPressEvent(event);
-        return;
-    }
+    const int key = event->key();
     if (mode_ == mode_promoting) {
-        cancel_prompt();
-    } else if (mode_ == mode_selected) {
+        prompt_key(event);
+    } else if (key == Qt::Key_Escape && mode_ == mode_selected) {
         deselect();
-    } else if (mode_ == mode_dragging && !animating) {
+    } else if (key == Qt::Key_Escape && mode_ == mode_dragging && !animating) {
         dst_square = 0;
         drop();
+    } else if (key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up ||
+               key == Qt::Key_Down) {
+        move_cursor(key);
+    } else if ((key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) &&
+               cursor_ != 0) {
+        press_cursor();
+    } else if (!event->text().isEmpty() && event->text().at(0).isPrint() &&
+               !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) &&
+               key != Qt::Key_Space && (mode_ == mode_waiting || mode_ == mode_selected)) {
+        emit typing_started(event->text());
+    } else {
+        QWidget::keyPressEvent(event);
     }
 }
 
+void CHESS_GUI_BOARD::prompt_key(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        cancel_prompt();
+        return;
+    case Qt::Key_Left:
+    case Qt::Key_Right: {
+        const int32_t step = event->key() == Qt::Key_Left ? -1 : 1;
+        const int32_t next = old_pslot == 0 ? 1 : std::clamp(old_pslot + step, 1, 4);
+        tf.compute_prompt_slot(next);
+        track_prompt(tf.bounds_x1 + tf.x + 1, tf.bounds_y1 + tf.y + 1);
+        return;
+    }
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        choose_slot(old_pslot == 0 ? 1 : old_pslot);
+        return;
+    default:
+        break;
+    }
+    const QString letters = QStringLiteral("QRBN");
+    const qsizetype choice = letters.indexOf(event->text().toUpper());
+    if (event->text().size() == 1 && choice >= 0) {
+        choose_slot(static_cast<int32_t>(choice) + 1);
+    }
+}
+
+void CHESS_GUI_BOARD::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    show_cursor(0);
+}
+
+void CHESS_GUI_BOARD::move_cursor(int32_t key) {
+    if (cursor_ == 0) {
+        // The king's file on the second rank of the side at the bottom.
+        show_cursor(square(5, side_facing_bottom == white ? 2 : 7));
+        return;
+    }
+    // Screen directions: with black at the bottom, right is towards the a-file and up towards
+    // the first rank.
+    const int32_t towards = side_facing_bottom == white ? 1 : -1;
+    int32_t f = file(cursor_);
+    int32_t r = rank(cursor_);
+    if (key == Qt::Key_Left || key == Qt::Key_Right) {
+        f += key == Qt::Key_Right ? towards : -towards;
+    } else {
+        r += key == Qt::Key_Up ? towards : -towards;
+    }
+    show_cursor(square(std::clamp(f, 1, 8), std::clamp(r, 1, 8)));
+}
+
+void CHESS_GUI_BOARD::show_cursor(int32_t s) {
+    const int32_t old = cursor_;
+    cursor_ = s;
+    if (old != 0 && old != s) {
+        draw_square(old, displayed_piece(old));
+    }
+    if (s != 0) {
+        draw_square(s, displayed_piece(s));
+    }
+}
+
+void CHESS_GUI_BOARD::press_cursor() {
+    const int32_t s = cursor_;
+    if (mode_ == mode_selected) {
+        if (info.is_move(src_square, s)) {
+            dst_square = s;
+            deselect();
+            complete_move();
+            return;
+        }
+        const bool again = s == src_square;
+        deselect();
+        if (again) {
+            return;
+        }
+    }
+    if (mode_ == mode_waiting) {
+        select_square(s);
+    }
+}
+
+void CHESS_GUI_BOARD::select_square(int32_t s) {
+    const int32_t piece = info.item(s);
+    if (!is_valid_piece(piece) || !info.can_move_from(s)) {
+        return;
+    }
+    drag_piece = piece;
+    src_square = s;
+    dst_square = 0;
+    highlighted_square = 0;
+    mode_ = mode_selected;
+    redraw_pick_up_squares();
+}
 // Bounds are in units: the place in the parent mapped back through the zoom.
 void CHESS_GUI_BOARD::moveEvent(QMoveEvent* event) {
     QWidget::moveEvent(event);

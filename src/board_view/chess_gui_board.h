@@ -16,6 +16,12 @@
 // another piece that can move picks that one up instead). The promotion prompt is cancelled by
 // Escape or a click outside its box, and the pawn goes back.
 //
+// From the keyboard: the arrow keys move a square cursor over the board (as it is shown, either
+// side at the bottom); Space or Enter picks up the piece under it and puts it down on a
+// destination, like two clicks. In the prompt Left and Right choose a piece, Space or Enter takes
+// it, and Q, R, B or N take theirs. Other typing is handed on through typing_started, for the
+// window's move box. A mouse press hides the cursor.
+//
 // Modes: 1 input disabled, 2 waiting for a pick-up, 3 dragging, 4 promotion prompt shown,
 // 5 a piece selected by a click. Changing the info, the orientation or the input state ends a
 // drag, a selection or a prompt in progress.
@@ -75,6 +81,8 @@ class CHESS_GUI_BOARD : public QWidget,
     std::vector<CHESS_GUI_BOARD_MARK> shown_marks() const;
 
     int32_t mode() const { return mode_; }
+    // The square the keyboard's cursor is on, 0 while it is hidden.
+    int32_t cursor_square() const { return cursor_; }
     int32_t bottom_side() const { return side_facing_bottom; }
     bool is_animating() const { return animating; }
     const CHESS_GUI_BOARD_INFO& board_info() const { return info; }
@@ -87,6 +95,8 @@ class CHESS_GUI_BOARD : public QWidget,
     void move_completed(int from, int to, int promotion);
     // A click beside the prompt's pieces sounded the beep.
     void beeped();
+    // Printable text typed on the board, the beginning of a move in words.
+    void typing_started(const QString& text);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -94,6 +104,7 @@ class CHESS_GUI_BOARD : public QWidget,
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
 
   private:
@@ -129,6 +140,14 @@ class CHESS_GUI_BOARD : public QWidget,
     void deselect();
     void choose(int32_t px, int32_t py);
     void cancel_prompt();
+    void choose_slot(int32_t choice);
+    void move_cursor(int32_t key);
+    void show_cursor(int32_t s);
+    // Space or Enter on the cursor's square: pick up, put down, or let go.
+    void press_cursor();
+    // Picks up the piece on s without a pointer, as a click would select it.
+    void select_square(int32_t s);
+    void prompt_key(QKeyEvent* event);
     bool is_inside_prompt(QPoint p);
     void track_prompt(int32_t px, int32_t py);
     // Ends a drag or a prompt in progress and enters new_mode; true when one was ended.
@@ -159,6 +178,7 @@ class CHESS_GUI_BOARD : public QWidget,
     bool moved_far = false;    // the pointer left the press point by the drag distance
     bool reselected = false;   // the press picked up the piece that was selected
     int32_t target_square = 0; // a destination pressed on while a piece is selected
+    int32_t cursor_ = 0;
     int32_t zoom_ = 100;
     std::vector<CHESS_GUI_BOARD_MARK> caller_marks;
 };

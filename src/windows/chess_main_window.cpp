@@ -3,6 +3,7 @@
 #include "app/chess_application_manager.h"
 #include "app/chess_move_words.h"
 #include "board_view/chess_gui_board.h"
+#include "board_view/chess_gui_move_box.h"
 #include "desktop/chess_gui_button_art.h"
 #include "desktop/chess_gui_resource_ids.h"
 #include "desktop/chess_gui_resources.h"
@@ -88,8 +89,8 @@ CHESS_MAIN_WINDOW::CHESS_MAIN_WINDOW(const CHESS_SETTINGS_STORE& settings)
     show_standard_notation(settings_.value(standard_notation_setting).value_or("") == "true");
     for (QWidget* control : std::initializer_list<QWidget*>{
              upper_player_txt, lower_player_txt, upper_status_txt, lower_status_txt, chess_ctrl,
-             hist_scroll, rotate_switch, upper_arrow, lower_arrow, chat_output, chat_video,
-             chat_video_switch, chat_icon}) {
+             move_box, move_box->reason_label(), hist_scroll, rotate_switch, upper_arrow,
+             lower_arrow, chat_output, chat_video, chat_video_switch, chat_icon}) {
         layout_.place(control);
     }
     layout_.place(hist_list, false); // it sizes its font to its columns
@@ -133,6 +134,15 @@ void CHESS_MAIN_WINDOW::create_board_controls() {
     using namespace geometry;
     chess_ctrl = new CHESS_GUI_BOARD(this, QPoint(left, top));
     connect(chess_ctrl, &CHESS_GUI_BOARD::move_completed, this, &CHESS_MAIN_WINDOW::on_board_move);
+    // The move box fills the strip between the board and the chat; its reason stands beside it.
+    move_box = new CHESS_GUI_MOVE_BOX(this);
+    move_box->setGeometry(left, top + 385, 150, 20);
+    move_box->reason_label()->setGeometry(left + 158, top + 385, board_right - left - 158, 20);
+    connect(move_box, &CHESS_GUI_MOVE_BOX::move_entered, this, &CHESS_MAIN_WINDOW::on_board_move);
+    connect(chess_ctrl, &CHESS_GUI_BOARD::typing_started, move_box, &CHESS_GUI_MOVE_BOX::open_with);
+    connect(move_box, &CHESS_GUI_MOVE_BOX::left, chess_ctrl,
+            [this] { chess_ctrl->setFocus(Qt::OtherFocusReason); });
+    setTabOrder(chess_ctrl, move_box);
     hist_list = new CHESS_GUI_HISTORY(this);
     hist_list->setObjectName(QStringLiteral("hist_list"));
     hist_list->setGeometry(panel_left, history_top, 182, history_height);
@@ -564,6 +574,7 @@ void CHESS_MAIN_WINDOW::move_played(int32_t side, const std::string& san) {
 
 void CHESS_MAIN_WINDOW::update_board(const CHESS_GUI_BOARD_INFO& board_info) {
     chess_ctrl->set_board_info(board_info);
+    move_box->set_position(board_info);
 }
 
 void CHESS_MAIN_WINDOW::animate_move(int32_t from, int32_t to) {
@@ -572,10 +583,12 @@ void CHESS_MAIN_WINDOW::animate_move(int32_t from, int32_t to) {
 
 void CHESS_MAIN_WINDOW::enable_board() {
     chess_ctrl->enable_input();
+    move_box->set_accepting(true);
 }
 
 void CHESS_MAIN_WINDOW::disable_board() {
     chess_ctrl->disable_input();
+    move_box->set_accepting(false);
 }
 
 // The wait cursor only: a pointer grab would hold the whole display and kill the live links.
@@ -721,6 +734,18 @@ void CHESS_MAIN_WINDOW::mouseMoveEvent(QMouseEvent* event) {
         setFocus(Qt::MouseFocusReason);
     }
     QWidget::mouseMoveEvent(event);
+}
+
+// Typing that no control took (the focus on the window itself or on a button) begins a move in
+// the move box, as typing on the board does.
+void CHESS_MAIN_WINDOW::keyPressEvent(QKeyEvent* event) {
+    const QString text = event->text();
+    if (!text.isEmpty() && text.at(0).isLetterOrNumber() &&
+        !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+        move_box->open_with(text);
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 // Coming back to the window while the computer thinks shows the wait cursor again.

@@ -39,6 +39,7 @@
 class CHESS_APPLICATION_MANAGER;
 class CHESS_SETTINGS_STORE;
 class CHESS_GUI_BOARD;
+class CHESS_GUI_MOVE_BOX;
 class CHESS_GUI_STATIC;
 class CHESS_GUI_HISTORY;
 class CHESS_GUI_HISTORY_SCROLL;
@@ -155,6 +156,7 @@ class CHESS_MAIN_WINDOW : public QWidget,
     CHESS_GUI_STATIC* upper_status_txt;
     CHESS_GUI_STATIC* lower_status_txt;
     CHESS_GUI_BOARD* chess_ctrl;
+    CHESS_GUI_MOVE_BOX* move_box;
     CHESS_GUI_HISTORY* hist_list;
     CHESS_GUI_HISTORY_SCROLL* hist_scroll;
     CHESS_GUI_IMAGE_BUTTON* rotate_switch;
@@ -173,6 +175,7 @@ class CHESS_MAIN_WINDOW : public QWidget,
   protected:
     void closeEvent(QCloseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -490,4 +490,41 @@ TEST_F(BoardControl, PromotionByClicksAndThePromptCancelled) {
     EXPECT_EQ(beeps.count(), 0);
 }
 
+TEST_F(BoardControl, TheSquareCursorFollowsTheBoardAsShown) {
+    const CHESS_GAME game;
+    struct CURSOR_CASE {
+        int32_t bottom;
+        std::vector<Qt::Key> keys;
+        int32_t square;
+    };
+    const int32_t e7 = 53, d7 = 52, f8 = 62, a2 = 9;
+    const std::vector<CURSOR_CASE> cases{
+        {1, {Qt::Key_Up}, e2}, // the first key shows the cursor where it starts
+        {1, {Qt::Key_Up, Qt::Key_Up, Qt::Key_Right}, f3},
+        {1,
+         {Qt::Key_Up, Qt::Key_Left, Qt::Key_Left, Qt::Key_Left, Qt::Key_Left, Qt::Key_Left},
+         a2}, // held at the edge
+        {2, {Qt::Key_Down}, e7},
+        {2, {Qt::Key_Down, Qt::Key_Right}, d7},
+        {2, {Qt::Key_Down, Qt::Key_Left, Qt::Key_Down, Qt::Key_Down}, f8}, // down is towards rank 8
+    };
+    for (const CURSOR_CASE& c : cases) {
+        show(game, c.bottom);
+        for (const Qt::Key k : c.keys) {
+            QTest::keyClick(board, k);
+        }
+        EXPECT_EQ(board->cursor_square(), c.square);
+        // A press of the mouse hides it.
+        QTest::mouseClick(board, Qt::LeftButton, {}, QPoint(3, 3));
+        EXPECT_EQ(board->cursor_square(), 0);
+    }
+    // Other typing is handed on; Space is the cursor's and Control keys are commands.
+    QSignalSpy typed(board, &CHESS_GUI_BOARD::typing_started);
+    QTest::keyClick(board, 'N');
+    QTest::keyClick(board, ' ');
+    QTest::keyClick(board, 'n', Qt::ControlModifier);
+    ASSERT_EQ(typed.count(), 1);
+    EXPECT_EQ(typed[0][0].toString(), QStringLiteral("N"));
+}
+
 } // namespace

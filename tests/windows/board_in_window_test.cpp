@@ -1,6 +1,7 @@
 // Moves made with the mouse on the real board inside the main window, promotions through the
 // prompt in both orientations, the computer's reply animated, and screenshots of the window.
 #include "board_view/chess_gui_board.h"
+#include "board_view/chess_gui_move_box.h"
 #include "desktop/chess_gui_zoom.h"
 #include "history_cells.h"
 #include "main_window_fixture.h"
@@ -22,7 +23,8 @@
 
 namespace {
 
-constexpr int32_t e2 = 13, e4 = 29, e5 = 37, g7 = 55, g8 = 63;
+constexpr int32_t g1 = 7, e2 = 13, f3 = 22, e4 = 29, e5 = 37, h5 = 40, f7 = 54, g7 = 55, e8 = 61,
+                  g8 = 63;
 
 class BoardInWindow : public MAIN_WINDOW_TEST {
   protected:
@@ -68,6 +70,44 @@ class BoardInWindow : public MAIN_WINDOW_TEST {
     // A game in which white's pawn on g7 is about to promote, white to move.
     void load_promotion_game() {
         load_game({"h2h4", "g7g5", "h4g5", "h7h6", "g5h6", "f8g7", "h6g7", "g8f6"});
+    }
+
+    // The window back in front after the computer's move (the headless platform may leave it
+    // inactive), with the keyboard where the player left it.
+    void activate() {
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+
+    // Gives the window the keyboard with the board focused, as a player's first click would.
+    void focus_board() {
+        activate();
+        window->chess_ctrl->setFocus(Qt::TabFocusReason);
+        ASSERT_EQ(QApplication::focusWidget(), window->chess_ctrl);
+    }
+
+    // Keys go where the keyboard focus is, as a player's do: text one character at a time.
+    static void type(const QString& text) {
+        for (const QChar c : text) {
+            QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
+        }
+    }
+    static void key(Qt::Key k) { QTest::keyClick(QApplication::focusWidget(), k); }
+
+    CHESS_GUI_MOVE_BOX* move_box() const {
+        return window->findChild<CHESS_GUI_MOVE_BOX*>(QStringLiteral("move_box"));
+    }
+
+    void click(int32_t s) { QTest::mouseClick(window->chess_ctrl, Qt::LeftButton, {}, at(s)); }
+
+    // After 1. e4 e5 2. Bc4 Nc6 3. Qh5 Nf6 white mates with Qxf7. A game in progress is left by
+    // closing the window and starting afresh, as a game loads only when none is being played.
+    void load_scholars_mate() {
+        window->close();
+        window.reset();
+        std::filesystem::remove(install / "lastgame.txt");
+        start_window();
+        load_game({"e2e4", "e7e5", "f1c4", "b8c6", "d1h5", "g8f6"});
     }
 
     void save_screenshot(QWidget& widget, const QString& name) {
@@ -342,4 +382,120 @@ TEST_F(BoardInWindow, AZoomedPieceIsDrawnNotUpscaled) {
     EXPECT_GT(differing, large.width() * 2); // the edges at least
     // Still the same piece: only edge pixels are far from the doubled copy.
     EXPECT_LT(far_off, large.width() * large.height() / 8);
+}
+
+TEST_F(BoardInWindow, AGamePlayedByTheKeyboardAlone) {
+    CHESS_MAIN_WINDOW& w = start_window();
+    new_game();
+    activate();
+    w.setFocus(Qt::OtherFocusReason); // where the New Game dialog may leave it
+    CHESS_GUI_MOVE_BOX* box = move_box();
+    ASSERT_NE(box, nullptr);
+    EXPECT_FALSE(box->accessibleName().isEmpty());
+    EXPECT_FALSE(box->accessibleDescription().isEmpty());
+
+    // Typing opens the move box with the key typed; a wrong move is explained and kept for
+    // mending.
+    type(QStringLiteral("e"));
+    ASSERT_EQ(QApplication::focusWidget(), box);
+    type(QStringLiteral("5"));
+    key(Qt::Key_Return);
+    EXPECT_EQ(manager().game().move_count(), 0);
+    EXPECT_EQ(box->reason_label()->text(), QStringLiteral("illegal move"));
+    key(Qt::Key_Backspace);
+    type(QStringLiteral("4"));
+    EXPECT_TRUE(box->reason_label()->text().isEmpty());
+    key(Qt::Key_Return);
+    ASSERT_EQ(manager().game().move_count(), 1);
+    EXPECT_TRUE(box->text().isEmpty());
+    ASSERT_TRUE(wait_for_state(A::state_player_turn));
+    activate();
+
+    // Escape goes back to the board; the square cursor appears on e2 and walks to g1, picks the
+    // knight up and puts it down on f3.
+    key(Qt::Key_Escape);
+    ASSERT_EQ(QApplication::focusWidget(), w.chess_ctrl);
+    for (const Qt::Key k : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Down}) {
+        key(k);
+    }
+    EXPECT_EQ(w.chess_ctrl->cursor_square(), g1);
+    key(Qt::Key_Space);
+    EXPECT_EQ(w.chess_ctrl->mode(), CHESS_GUI_BOARD::mode_selected);
+    for (const Qt::Key k : {Qt::Key_Up, Qt::Key_Up, Qt::Key_Left}) {
+        key(k);
+    }
+    EXPECT_EQ(w.chess_ctrl->cursor_square(), f3);
+    key(Qt::Key_Return);
+    ASSERT_EQ(manager().game().move_count(), 3);
+    EXPECT_EQ(manager().game().history()[2].move.src, g1);
+    ASSERT_TRUE(wait_for_state(A::state_player_turn));
+    save_screenshot(w, QStringLiteral("keyboard_game.png"));
+
+    // The mate, typed on the board in standard notation with its mark.
+    load_scholars_mate();
+    focus_board();
+    type(QStringLiteral("Qxf7#"));
+    key(Qt::Key_Return);
+    EXPECT_TRUE(manager().game().check_mate());
+    EXPECT_EQ(manager().state(), A::state_game_over);
+}
+
+TEST_F(BoardInWindow, AGamePlayedByClicksAloneWithItsMarks) {
+    using MARK = CHESS_GUI_BOARD_MARK;
+    CHESS_MAIN_WINDOW& w = start_window();
+    new_game();
+    for (const auto& [from, to] : {std::pair{e2, e4}, std::pair{g1, f3}}) {
+        click(from);
+        ASSERT_EQ(w.chess_ctrl->mode(), CHESS_GUI_BOARD::mode_selected);
+        click(to);
+        ASSERT_TRUE(wait_for_state(A::state_player_turn));
+        // The reply's two squares are marked.
+        const CHESS_MOVE& reply = manager().game().last_move();
+        const std::vector<MARK> marks = w.chess_ctrl->shown_marks();
+        EXPECT_EQ(std::count(marks.begin(), marks.end(), MARK{MARK::last_move, reply.src}), 1);
+        EXPECT_EQ(std::count(marks.begin(), marks.end(), MARK{MARK::last_move, reply.dst}), 1);
+    }
+    EXPECT_EQ(manager().game().move_count(), 4);
+
+    load_scholars_mate();
+    click(h5);
+    click(f7);
+    EXPECT_TRUE(manager().game().check_mate());
+    const std::vector<MARK> marks = window->chess_ctrl->shown_marks();
+    EXPECT_EQ(std::count(marks.begin(), marks.end(), MARK{MARK::check, e8}), 1);
+    EXPECT_EQ(std::count(marks.begin(), marks.end(), MARK{MARK::last_move, f7}), 1);
+    save_screenshot(*window, QStringLiteral("mate_by_clicks.png"));
+}
+
+TEST_F(BoardInWindow, PromptCancelledByEscapeAndByAClickOutsideThenChosenByKey) {
+    CHESS_MAIN_WINDOW& w = start_window();
+    load_promotion_game();
+    focus_board();
+    for (const bool by_key : {true, false}) {
+        SCOPED_TRACE(by_key ? "escape" : "click outside");
+        drag(g7, g8);
+        ASSERT_EQ(w.chess_ctrl->mode(), CHESS_GUI_BOARD::mode_promoting);
+        if (by_key) {
+            key(Qt::Key_Escape);
+        } else {
+            QTest::mouseClick(w.chess_ctrl, Qt::LeftButton, {}, at(e2));
+        }
+        EXPECT_EQ(w.chess_ctrl->mode(), CHESS_GUI_BOARD::mode_waiting);
+        EXPECT_EQ(manager().game().move_count(), 8);
+        EXPECT_EQ(w.chess_ctrl->board_info().item(g7), 1); // the pawn is back
+    }
+    // By the square cursor: from e2 over to g7, then g8, and N for a knight.
+    focus_board();
+    for (const Qt::Key k : {Qt::Key_Up, Qt::Key_Right, Qt::Key_Right, Qt::Key_Up, Qt::Key_Up,
+                            Qt::Key_Up, Qt::Key_Up, Qt::Key_Up}) {
+        key(k);
+    }
+    ASSERT_EQ(w.chess_ctrl->cursor_square(), g7);
+    key(Qt::Key_Space);
+    key(Qt::Key_Up);
+    key(Qt::Key_Space);
+    ASSERT_EQ(w.chess_ctrl->mode(), CHESS_GUI_BOARD::mode_promoting);
+    type(QStringLiteral("n"));
+    ASSERT_EQ(manager().game().move_count(), 9);
+    EXPECT_EQ(manager().game().history().back().move.promoted_piece(), 3);
 }
