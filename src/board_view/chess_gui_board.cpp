@@ -592,13 +592,30 @@ void CHESS_GUI_BOARD::keyPressEvent(QKeyEvent* event) {
     } else if ((key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) &&
                cursor_ != 0) {
         press_cursor();
-    } else if (!event->text().isEmpty() && event->text().at(0).isPrint() &&
-               !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) &&
-               key != Qt::Key_Space && (mode_ == mode_waiting || mode_ == mode_selected)) {
+    } else if (is_typing(event)) {
         emit typing_started(event->text());
     } else {
         QWidget::keyPressEvent(event);
     }
+}
+
+bool CHESS_GUI_BOARD::is_typing(const QKeyEvent* event) const {
+    const QString text = event->text();
+    return !text.isEmpty() && text.at(0).isPrint() && event->key() != Qt::Key_Space &&
+           !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) &&
+           (mode_ == mode_waiting || mode_ == mode_selected);
+}
+
+bool CHESS_GUI_BOARD::event(QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (is_typing(key) || (mode_ == mode_promoting && key->text().size() == 1 &&
+                               QStringLiteral("QRBNqrbn").contains(key->text()))) {
+            event->accept();
+            return true;
+        }
+    }
+    return QWidget::event(event);
 }
 
 void CHESS_GUI_BOARD::prompt_key(QKeyEvent* event) {

@@ -104,6 +104,8 @@ class CHESS_GUI_BOARD : public QWidget,
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // Letters and digits that begin a move are the player's typing, not one-key shortcuts.
+    bool event(QEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
 
@@ -148,6 +150,8 @@ class CHESS_GUI_BOARD : public QWidget,
     // Picks up the piece on s without a pointer, as a click would select it.
     void select_square(int32_t s);
     void prompt_key(QKeyEvent* event);
+    // Text that hands on to the move box: a printable key that is no command and no cursor key.
+    bool is_typing(const QKeyEvent* event) const;
     bool is_inside_prompt(QPoint p);
     void track_prompt(int32_t px, int32_t py);
     // Ends a drag or a prompt in progress and enters new_mode; true when one was ended.

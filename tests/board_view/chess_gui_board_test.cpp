@@ -5,6 +5,7 @@
 #include "rules/chess_game.h"
 
 #include <QDir>
+#include <QShortcut>
 #include <QSignalSpy>
 #include <QTest>
 #include <functional>
@@ -518,13 +519,23 @@ TEST_F(BoardControl, TheSquareCursorFollowsTheBoardAsShown) {
         QTest::mouseClick(board, Qt::LeftButton, {}, QPoint(3, 3));
         EXPECT_EQ(board->cursor_square(), 0);
     }
-    // Other typing is handed on; Space is the cursor's and Control keys are commands.
+    // Other typing is handed on, even a letter that is a one-key shortcut of the window ("f4" is
+    // a move); Space is the cursor's and Control keys are commands.
+    int flips = 0;
+    auto* flip = new QShortcut(QKeySequence(Qt::Key_F), window.get());
+    QObject::connect(flip, &QShortcut::activated, [&flips] { ++flips; });
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    board->setFocus();
     QSignalSpy typed(board, &CHESS_GUI_BOARD::typing_started);
+    QTest::keyClick(board, 'f');
     QTest::keyClick(board, 'N');
     QTest::keyClick(board, ' ');
     QTest::keyClick(board, 'n', Qt::ControlModifier);
-    ASSERT_EQ(typed.count(), 1);
-    EXPECT_EQ(typed[0][0].toString(), QStringLiteral("N"));
+    ASSERT_EQ(typed.count(), 2);
+    EXPECT_EQ(typed[0][0].toString(), QStringLiteral("f"));
+    EXPECT_EQ(typed[1][0].toString(), QStringLiteral("N"));
+    EXPECT_EQ(flips, 0);
 }
 
 } // namespace
