@@ -14,10 +14,14 @@ VELMORA::VELMORA(const std::string& filename) : db_(filename) {
 }
 
 // The first pre-defined group, in identifier order, that is missing or lacks its required kind.
+// An optional group left out is no fault.
 void VELMORA::validate_groups() {
     for (const VELMORA_GROUP_INFO& info : VELMORA_GROUP_LIST::instance().items()) {
         const VELMORA_DB_GROUP* group = db_.group(info.group_name);
         const std::string name = "Pre-defined group '" + info.group_name + "'";
+        if (group == nullptr && info.optional) {
+            continue;
+        }
         if (group == nullptr) {
             error_message_ = name + " does not exist";
         } else if (info.requires_text && !group->has_text()) {

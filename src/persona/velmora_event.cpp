@@ -68,6 +68,7 @@ void VELMORA_EVENT::execute() {
     }
     switch (row().plays) {
     case VELMORA_PLAY::text_only:
+    case VELMORA_PLAY::optional_text:
         draw_text(group_id_);
         break;
     case VELMORA_PLAY::clip:

@@ -12,13 +12,15 @@
 #include <iterator>
 #include <string_view>
 
-// How an event plays. Groups of text-only events must hold text; all other groups clips.
+// How an event plays. Groups of text-only events must hold text; all other groups clips. An
+// optional group may be left out of the data file; when it is there, it must hold text.
 enum class VELMORA_PLAY : uint8_t {
-    drawn_only,  // no event of its own: other events draw from the group
-    text_only,   // a text from the group, no clip
-    clip,        // a clip from the group, then the text along the clip's path
-    seated_clip, // as clip while the character is seated; a "nogame" clip and no text otherwise
-    by_score,    // as seated clip, from the group the position's score chooses
+    drawn_only,    // no event of its own: other events draw from the group
+    text_only,     // a text from the group, no clip
+    optional_text, // as text only when the data file holds the group; nothing otherwise
+    clip,          // a clip from the group, then the text along the clip's path
+    seated_clip,   // as clip while the character is seated; a "nogame" clip and no text otherwise
+    by_score,      // as seated clip, from the group the position's score chooses
 };
 
 // Whose move an event reacts to.
@@ -146,6 +148,12 @@ class VELMORA_EVENT_TABLE {
         {"help24",                  "HELP",              1, yes, text_only,   nobody,  no_move,          0, ""},
         {"help25",                  "HELP",              1, yes, text_only,   nobody,  no_move,          0, ""},
         {"ee",                      "EASTER_EGG",        1, no,  clip,        nobody,  no_move,          0, ""},
+        {"review_blunder",          "REVIEW",            1, yes, optional_text, nobody, no_move,        0, ""},
+        {"review_mistake",          "REVIEW",            1, yes, optional_text, nobody, no_move,        0, ""},
+        {"review_missed_win",       "REVIEW",            1, yes, optional_text, nobody, no_move,        0, ""},
+        {"review_best_move",        "REVIEW",            1, yes, optional_text, nobody, no_move,        0, ""},
+        {"review_her_mistake",      "REVIEW",            1, yes, optional_text, nobody, no_move,        0, ""},
+        {"review_clean_game",       "REVIEW",            1, yes, optional_text, nobody, no_move,        0, ""},
     };
     // clang-format on
 
@@ -156,7 +164,10 @@ class VELMORA_EVENT_TABLE {
         return rows[static_cast<std::size_t>(id - first_id)];
     }
     static constexpr bool raises_event(int32_t id) { return row(id).plays != drawn_only; }
-    static constexpr bool requires_text(int32_t id) { return row(id).plays == text_only; }
+    static constexpr bool requires_text(int32_t id) {
+        return row(id).plays == text_only || row(id).plays == optional_text;
+    }
+    static constexpr bool is_optional(int32_t id) { return row(id).plays == optional_text; }
 
     // The identifier of the group with that key; an unknown key does not compile.
     static consteval int32_t id(std::string_view key) {

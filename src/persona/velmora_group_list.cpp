@@ -13,7 +13,8 @@ const VELMORA_GROUP_LIST& VELMORA_GROUP_LIST::instance() {
 VELMORA_GROUP_LIST::VELMORA_GROUP_LIST() {
     using T = VELMORA_EVENT_TABLE;
     for (int32_t id = T::first_id; id <= T::last_id; ++id) {
-        items_.emplace_back("@" + VELMORA_TEXT_RULES::to_upper(key(id)), T::requires_text(id), id);
+        items_.emplace_back("@" + VELMORA_TEXT_RULES::to_upper(key(id)), T::requires_text(id),
+                            T::is_optional(id), id);
     }
 }
 

@@ -13,7 +13,7 @@ using namespace persona_test;
 
 TEST(VelmoraGroups, TheListNamesEveryPredefinedGroup) {
     const VELMORA_GROUP_LIST& list = VELMORA_GROUP_LIST::instance();
-    EXPECT_EQ(list.items().size(), 82u);
+    EXPECT_EQ(list.items().size(), 88u);
     struct ROW {
         int32_t id;
         std::string name;
@@ -28,14 +28,62 @@ TEST(VelmoraGroups, TheListNamesEveryPredefinedGroup) {
                                            {57, "@HELP", true},
                                            {58, "@HELP1", true},
                                            {82, "@HELP25", true},
-                                           {83, "@EE", false}}) {
+                                           {83, "@EE", false},
+                                           {84, "@REVIEW_BLUNDER", true},
+                                           {89, "@REVIEW_CLEAN_GAME", true}}) {
         const VELMORA_GROUP_INFO& info = list.item(row.id);
         EXPECT_EQ(info.group_id, row.id);
         EXPECT_EQ(info.group_name, row.name);
         EXPECT_EQ(info.requires_text, row.text) << row.name;
         EXPECT_EQ(info.requires_clips, !row.text) << row.name;
+        EXPECT_EQ(info.optional, row.id >= 84) << row.name;
     }
     EXPECT_EQ(list.key(3), "sitdown");
+}
+
+// The review's groups may be left out; a persona that has one is held to it like any group.
+TEST(VelmoraValidation, AnOptionalGroupMayBeMissingButNotWrong) {
+    struct CASE {
+        std::string added;
+        std::string message; // the message ends with it; empty: the persona loads
+    };
+    const std::vector<CASE> cases = {
+        {"", ""},
+        {"\n[@REVIEW_BLUNDER]\nT That was $played; $better was kinder.\n", ""},
+        {"\n[@REVIEW_MISTAKE]\nV 8300 8350\n",
+         "Pre-defined group '@REVIEW_MISTAKE' missing required text"},
+        {"\n[@REVIEW_BEST_MOVE]\n", "empty group '@REVIEW_BEST_MOVE' not allowed"},
+    };
+    for (const CASE& c : cases) {
+        const VELMORA velmora(write_file("optional.dat", open_fixture() + c.added));
+        EXPECT_EQ(velmora.failed(), !c.message.empty()) << c.added;
+        const std::string& message = velmora.error_message();
+        EXPECT_TRUE(
+            message.size() >= c.message.size() &&
+            message.compare(message.size() - c.message.size(), std::string::npos, c.message) == 0)
+            << message;
+    }
+    // Its texts pass the same markup check as every other group's.
+    const VELMORA broken(write_file(
+        "broken.dat", open_fixture() + "\n[@REVIEW_CLEAN_GAME]\nT A *bold <link> try.\n"));
+    EXPECT_TRUE(broken.failed());
+    EXPECT_NE(broken.error_message().find("broken.dat, line"), std::string::npos)
+        << broken.error_message();
+}
+
+TEST(VelmoraEvents, AnOptionalGroupSpeaksWhenPresentAndIsSilentOtherwise) {
+    for (const bool present : {false, true}) {
+        const std::string added = present ? "\n[@REVIEW_HER_MISTAKE]\nT My fault.\n" : "";
+        VELMORA velmora(write_file("speaks.dat", open_fixture() + added));
+        ASSERT_FALSE(velmora.failed()) << velmora.error_message();
+        VELMORA_EVENT event("review_her_mistake");
+        velmora.execute_now(event);
+        EXPECT_FALSE(event.video_clip);
+        ASSERT_EQ(event.text_message.has_value(), present);
+        if (present) {
+            EXPECT_EQ(event.text_message->lines, std::vector<std::string>{"My fault."});
+        }
+    }
 }
 
 TEST(VelmoraValidation, TheFixtureLoads) {
