@@ -2,6 +2,7 @@
 
 #include "app/chess_announcement.h"
 #include "app/chess_application_install_dir.h"
+#include "app/chess_review_worker.h"
 #include "engine/chess_search_no_thread.h"
 #include "persona/chat_text_utilities.h"
 #include "persona/velmora.h"
@@ -388,6 +389,14 @@ const CHESS_GAME& CHESS_APPLICATION_MANAGER::game() const {
     return game_;
 }
 
+bool CHESS_APPLICATION_MANAGER::review_running() const {
+    return review_ && review_points_.empty() && !review_point_;
+}
+
+bool CHESS_APPLICATION_MANAGER::review_shown() const {
+    return review_point_.has_value();
+}
+
 bool CHESS_APPLICATION_MANAGER::accepting() const {
     return started_ && !failed_ && !closing_;
 }
@@ -397,6 +406,7 @@ bool CHESS_APPLICATION_MANAGER::accepting() const {
 
 void CHESS_APPLICATION_MANAGER::begin_game(const CHESS_GAME& g, const CHESS_GAME_OPTIONS& options,
                                            bool resigned_flag) {
+    end_review();
     game_ = g;
     game_options_ = options;
     resigned_ = resigned_flag;
@@ -602,6 +612,7 @@ void CHESS_APPLICATION_MANAGER::announce_end(std::initializer_list<std::string> 
     raise(std::move(event));
     show_statuses();
     set_state(state_game_over);
+    offer_review();
 }
 
 // A check hides whatever else the move did. The reaction may speak of the move itself.
@@ -688,6 +699,7 @@ void CHESS_APPLICATION_MANAGER::resume() {
 }
 
 void CHESS_APPLICATION_MANAGER::take_back(int32_t plies, bool taunt) {
+    end_review();
     leave_browsing();
     for (int32_t i = 0; i < plies && game_.has_moves(); ++i) {
         const CHESS_GAME_HISTORY_ITEM item = game_.history().back();
@@ -728,6 +740,7 @@ void CHESS_APPLICATION_MANAGER::resign() {
     raise(VELMORA_EVENT("player_resigns"));
     show_statuses();
     set_state(state_game_over);
+    offer_review();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -750,6 +763,9 @@ void CHESS_APPLICATION_MANAGER::history_select(int32_t n) {
         return;
     }
     current_ply_ = std::clamp(n, 0, game_.move_count());
+    if (review_point_) {
+        ui_.clear_review_moves(); // they belong to the point's position, not this one
+    }
     refresh_board();
     if (current_ply_ < game_.move_count()) {
         ui_.mark_history_ply(current_ply_);
@@ -1025,6 +1041,7 @@ bool CHESS_APPLICATION_MANAGER::autosave() {
     }
     keep_last_game();
     closing_ = true;
+    end_review();
     if (searching()) {
         search_->terminate();
     }
@@ -1043,6 +1060,176 @@ void CHESS_APPLICATION_MANAGER::write_game_file(const std::string& name) {
     std::error_code error;
     std::filesystem::create_directories(data_directory_, error);
     CHESS_GAME_FILE(data_file(name)).write(game_, game_options_, player_nick_, resigned_);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Review
+
+namespace {
+
+// A loss in pawns with one decimal, rounded: 310 centipawns are "3.1".
+std::string pawns_text(int32_t centipawns) {
+    const int32_t tenths = (std::max(centipawns, 0) + 5) / 10;
+    return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10);
+}
+
+VELMORA_EVENT review_event(CHESS_TURNING_POINT::KIND kind) {
+    using KIND = CHESS_TURNING_POINT::KIND;
+    switch (kind) {
+    case KIND::blunder:
+        return VELMORA_EVENT("review_blunder");
+    case KIND::mistake:
+        return VELMORA_EVENT("review_mistake");
+    case KIND::missed_win:
+        return VELMORA_EVENT("review_missed_win");
+    case KIND::best_move:
+        return VELMORA_EVENT("review_best_move");
+    case KIND::her_mistake:
+        return VELMORA_EVENT("review_her_mistake");
+    }
+    std::abort(); // every kind has its group
+}
+
+// What a persona without the review's groups shows: the facts, as a notice.
+std::string review_notice(CHESS_TURNING_POINT::KIND kind, const std::string& move_number,
+                          const CHESS_REVIEWED_PLY& reviewed) {
+    const std::string head = "[REVIEW: move " + move_number + ", " + reviewed.played + " \u2014 ";
+    if (kind == CHESS_TURNING_POINT::KIND::best_move) {
+        return head + "best move]";
+    }
+    return head + "better " + reviewed.better + ", loses " + pawns_text(reviewed.loss) + "]";
+}
+
+const VELMORA_TEXT review_links({"<next|REVIEW_NEXT>   <done|REVIEW_DONE>"}, false);
+
+} // namespace
+
+void CHESS_APPLICATION_MANAGER::offer_review() {
+    if (game_.has_moves()) {
+        show_framed(txtutil_->system_sentences(
+            VELMORA_TEXT({"<Shall we look at the game together?|REVIEW_GAME>"}, false)));
+    }
+}
+
+// A review asked for again walks through the points already found.
+void CHESS_APPLICATION_MANAGER::start_review() {
+    if (state_ != state_game_over || !game_.has_moves()) {
+        system_message("[No finished game to review]");
+        return;
+    }
+    if (review_running()) {
+        return;
+    }
+    if (review_) {
+        present_review();
+        return;
+    }
+    review_ = std::make_unique<CHESS_REVIEW_WORKER>(game_, player_color_);
+    ui_.show_review_progress(0, review_->total());
+}
+
+void CHESS_APPLICATION_MANAGER::review_tick() {
+    if (!accepting() || !review_running()) {
+        return;
+    }
+    if (!review_->finished()) {
+        ui_.show_review_progress(review_->done(), review_->total());
+        return;
+    }
+    ui_.hide_review_progress();
+    review_points_ = review_->review().turning_points();
+    present_review();
+}
+
+void CHESS_APPLICATION_MANAGER::present_review() {
+    if (review_points_.empty()) {
+        VELMORA_EVENT event("review_clean_game");
+        velmora_->execute_now(event);
+        if (event.text_message) {
+            show_framed(txtutil_->velmora_sentences(*event.text_message));
+        } else {
+            announce({"[REVIEW: no turning points]"});
+        }
+        return;
+    }
+    review_point_ = 0;
+    show_review_point();
+}
+
+// The position before the move, as history browsing shows it, with the move played and the
+// better one drawn over it.
+void CHESS_APPLICATION_MANAGER::show_review_point() {
+    const CHESS_TURNING_POINT& point = review_points_[*review_point_];
+    const CHESS_REVIEWED_PLY& reviewed = review_->review().ply(point.ply);
+    current_ply_ = point.ply - 1;
+    refresh_board();
+    ui_.mark_history_ply(current_ply_);
+    const bool better_differs = reviewed.better_move != reviewed.move;
+    ui_.show_review_moves(reviewed.move.src, reviewed.move.dst,
+                          better_differs ? reviewed.better_move.src : 0,
+                          better_differs ? reviewed.better_move.dst : 0);
+    say_review_line(point);
+}
+
+void CHESS_APPLICATION_MANAGER::say_review_line(const CHESS_TURNING_POINT& point) {
+    const CHESS_REVIEWED_PLY& reviewed = review_->review().ply(point.ply);
+    const std::string move_number = std::to_string((point.ply + 1) / 2);
+    VELMORA_EVENT event = review_event(point.kind);
+    event.variables = VELMORA_CHAT_VARIABLES({{"played", reviewed.played},
+                                              {"better", reviewed.better},
+                                              {"move_number", move_number},
+                                              {"loss", pawns_text(reviewed.loss)}});
+    velmora_->execute_now(event);
+    ui_.add_blank_line();
+    if (event.text_message) {
+        ui_.add_sentences(txtutil_->velmora_sentences(*event.text_message, event.variables));
+    } else {
+        ui_.add_sentence(
+            CHESS_ANNOUNCEMENT::make({review_notice(point.kind, move_number, reviewed)}));
+    }
+    ui_.add_sentences(txtutil_->system_sentences(review_links));
+    ui_.add_blank_line();
+}
+
+void CHESS_APPLICATION_MANAGER::next_review_point() {
+    if (!review_point_) {
+        system_message("[The review is over]");
+        return;
+    }
+    if (++*review_point_ < review_points_.size()) {
+        show_review_point();
+        return;
+    }
+    finish_review_walk();
+}
+
+// The board goes back to the game's last position; the findings stay for another look.
+void CHESS_APPLICATION_MANAGER::finish_review_walk() {
+    if (!review_point_) {
+        system_message("[The review is over]");
+        return;
+    }
+    review_point_.reset();
+    ui_.clear_review_moves();
+    ui_.unmark_history_ply();
+    current_ply_ = game_.move_count();
+    refresh_board();
+}
+
+// The game changes or the window closes: the analysis stops at once, its thread is joined, and
+// the board shows the game again.
+void CHESS_APPLICATION_MANAGER::end_review() {
+    if (!review_) {
+        return;
+    }
+    if (review_running()) {
+        ui_.hide_review_progress();
+    }
+    if (review_point_) {
+        finish_review_walk();
+    }
+    review_.reset();
+    review_points_.clear();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -1071,6 +1258,12 @@ void CHESS_APPLICATION_MANAGER::follow_link(const CHESS_LINK_DATA& link) {
         system_message("[easter egg]");
     } else if (id == "RESIGN_GAME") {
         resign();
+    } else if (id == "REVIEW_GAME") {
+        start_review();
+    } else if (id == "REVIEW_NEXT") {
+        next_review_point();
+    } else if (id == "REVIEW_DONE") {
+        finish_review_walk();
     } else if (id == "MAIL_TO") {
         system_message("[um, this is just a game, not an e-mail application]");
     } else if (id.rfind("HELP", 0) == 0) {

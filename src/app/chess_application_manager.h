@@ -27,6 +27,8 @@
 
 class CHAT_TEXT_UTILITIES;
 class CHESS_APPLICATION_INSTALL_DIR;
+class CHESS_REVIEW_WORKER;
+struct CHESS_TURNING_POINT;
 class CHESS_GAME_FILE;
 class CHESS_SEARCH_NO_THREAD;
 class VELMORA;
@@ -75,6 +77,9 @@ class CHESS_APPLICATION_MANAGER : public CHESS_APP_STATE_CONSTANTS,
     void clip_failed();
     // The player selected ply n (0..history count) in the history list.
     void history_select(int32_t n);
+    // While the review's progress bar shows: the analysis's progress, and its turning points
+    // once it has finished.
+    void review_tick();
     // The window is closing: writes the last game and stops a running search. Always answers
     // true. Nothing changes the game afterwards.
     bool autosave();
@@ -86,6 +91,10 @@ class CHESS_APPLICATION_MANAGER : public CHESS_APP_STATE_CONSTANTS,
     int32_t current_ply() const;
     // The game in play.
     const CHESS_GAME& game() const;
+    // The review's analysis is running.
+    bool review_running() const;
+    // A turning point of the review is on the board.
+    bool review_shown() const;
 
   private:
     bool accepting() const;
@@ -142,6 +151,18 @@ class CHESS_APPLICATION_MANAGER : public CHESS_APP_STATE_CONSTANTS,
     void keep_last_game();
     void write_game_file(const std::string& name);
 
+    // The review of a finished game: the analysis runs on a worker of its own and never touches
+    // the game; then she walks through the turning points on the board, as history browsing
+    // shows past positions. Ending it brings the board back to the game's last position.
+    void offer_review();
+    void start_review();
+    void present_review();
+    void show_review_point();
+    void say_review_line(const CHESS_TURNING_POINT& point);
+    void next_review_point();
+    void finish_review_walk();
+    void end_review();
+
     // Chat and persona.
     void follow_hint_link(const std::string& url);
     void help_topic(const std::string& identifier);
@@ -162,6 +183,10 @@ class CHESS_APPLICATION_MANAGER : public CHESS_APP_STATE_CONSTANTS,
     std::unique_ptr<VELMORA> velmora_;
     std::unique_ptr<CHESS_APPLICATION_INSTALL_DIR> install_dir_;
     std::unique_ptr<CHAT_TEXT_UTILITIES> txtutil_;
+    std::unique_ptr<CHESS_REVIEW_WORKER> review_;
+    std::vector<CHESS_TURNING_POINT> review_points_;
+    // The turning point on the board; none outside the walk.
+    std::optional<size_t> review_point_;
     std::string player_nick_ = "player";
     std::string velmora_nick_;
     std::string player_status_;

@@ -53,6 +53,16 @@ class CHESS_APPLICATION_USER_INTERFACE {
     virtual void disable_board() = 0;
     virtual void begin_thinking() = 0;
     virtual void end_thinking() = 0;
+    // The review's arrows over the board: the move played, and the better one (from and to are
+    // 0 when there is none). They stay until cleared.
+    virtual void show_review_moves(int32_t played_from, int32_t played_to, int32_t better_from,
+                                   int32_t better_to) = 0;
+    virtual void clear_review_moves() = 0;
+
+    // The review's progress bar. While it shows, the window calls the manager's review_tick
+    // several times a second; hiding it ends the calls.
+    virtual void show_review_progress(int32_t done, int32_t total) = 0;
+    virtual void hide_review_progress() = 0;
 
     // Chat menu commands (CHESS_SHORTCUT_CONSTANTS).
     virtual void enable_command(int32_t id) = 0;

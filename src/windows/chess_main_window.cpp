@@ -33,6 +33,8 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QProgressBar>
+#include <QShortcut>
 #include <QWindow>
 
 // The window's layout: the edges of the content and of the side panel, and the places derived
@@ -90,7 +92,7 @@ CHESS_MAIN_WINDOW::CHESS_MAIN_WINDOW(const CHESS_SETTINGS_STORE& settings)
     for (QWidget* control : std::initializer_list<QWidget*>{
              upper_player_txt, lower_player_txt, upper_status_txt, lower_status_txt, chess_ctrl,
              move_box, move_box->reason_label(), hist_scroll, rotate_switch, upper_arrow,
-             lower_arrow, chat_output, chat_video, chat_video_switch, chat_icon}) {
+             lower_arrow, chat_output, chat_video, chat_video_switch, chat_icon, review_progress}) {
         layout_.place(control);
     }
     layout_.place(hist_list, false); // it sizes its font to its columns
@@ -104,10 +106,13 @@ CHESS_MAIN_WINDOW::CHESS_MAIN_WINDOW(const CHESS_SETTINGS_STORE& settings)
     set_zoom(CHESS_GUI_ZOOM::smallest);
     timer_.setInterval(timer_period_ms);
     connect(&timer_, &QTimer::timeout, this, &CHESS_MAIN_WINDOW::tick);
+    review_timer_.setInterval(review_period_ms);
+    connect(&review_timer_, &QTimer::timeout, this, &CHESS_MAIN_WINDOW::review_tick);
 }
 
 CHESS_MAIN_WINDOW::~CHESS_MAIN_WINDOW() {
     timer_.stop();
+    review_timer_.stop();
     end_thinking();
 }
 
@@ -194,6 +199,12 @@ void CHESS_MAIN_WINDOW::create_chat_controls() {
     chat_icon->setObjectName(QStringLiteral("chat_icon"));
     connect(chat_icon, &CHESS_GUI_IMAGE_BUTTON::switched, this,
             &CHESS_MAIN_WINDOW::on_button_switch);
+    review_progress = new QProgressBar(this);
+    review_progress->setObjectName(QStringLiteral("review_progress"));
+    review_progress->setGeometry(left + 2, bottom - 14, board_right - left - 3, 12);
+    review_progress->setTextVisible(false);
+    review_progress->setAccessibleName(QStringLiteral("Review progress"));
+    review_progress->hide();
     chat_menu = new CHESS_GUI_CHAT_MENU(this);
     connect(chat_menu, &CHESS_GUI_CHAT_MENU::command_chosen, this,
             &CHESS_MAIN_WINDOW::on_menu_command);
@@ -350,6 +361,12 @@ void CHESS_MAIN_WINDOW::close_after_failed_start() {
 void CHESS_MAIN_WINDOW::tick() {
     if (ready()) {
         mgr->tick();
+    }
+}
+
+void CHESS_MAIN_WINDOW::review_tick() {
+    if (ready()) {
+        mgr->review_tick();
     }
 }
 
@@ -607,6 +624,35 @@ void CHESS_MAIN_WINDOW::end_thinking() {
 }
 
 // Exporting follows saving: both write the game as it stands.
+void CHESS_MAIN_WINDOW::show_review_moves(int32_t played_from, int32_t played_to,
+                                          int32_t better_from, int32_t better_to) {
+    using MARK = CHESS_GUI_BOARD_MARK;
+    std::vector<MARK> marks = {{MARK::played_move, played_from, played_to}};
+    if (better_from != 0) {
+        marks.push_back({MARK::better_move, better_from, better_to});
+    }
+    chess_ctrl->set_marks(marks);
+}
+
+void CHESS_MAIN_WINDOW::clear_review_moves() {
+    chess_ctrl->set_marks({});
+}
+
+void CHESS_MAIN_WINDOW::show_review_progress(int32_t done, int32_t total) {
+    review_progress->setRange(0, std::max(total, 1));
+    review_progress->setValue(done);
+    review_progress->show();
+    review_progress->raise();
+    if (!review_timer_.isActive()) {
+        review_timer_.start();
+    }
+}
+
+void CHESS_MAIN_WINDOW::hide_review_progress() {
+    review_timer_.stop();
+    review_progress->hide();
+}
+
 void CHESS_MAIN_WINDOW::enable_command(int32_t id) {
     chat_menu->enable_command(id);
     if (id == shortcut_save_game) {
@@ -721,6 +767,7 @@ void CHESS_MAIN_WINDOW::closeEvent(QCloseEvent* event) {
     }
     closed_ = true;
     timer_.stop();
+    review_timer_.stop();
     end_thinking();
     event->accept();
 }

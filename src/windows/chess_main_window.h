@@ -36,6 +36,7 @@
 #include <cstdint>
 #include <memory>
 
+class QProgressBar;
 class CHESS_APPLICATION_MANAGER;
 class CHESS_SETTINGS_STORE;
 class CHESS_GUI_BOARD;
@@ -67,6 +68,8 @@ class CHESS_MAIN_WINDOW : public QWidget,
     static constexpr int32_t client_width = 674;
     static constexpr int32_t client_height = 562;
     static constexpr int32_t timer_period_ms = 1000;
+    // How often the review's progress is looked at while its analysis runs.
+    static constexpr int32_t review_period_ms = 100;
     // How long an error box at start-up waits for the window manager to place the window.
     static constexpr int32_t placing_wait_ms = 2000;
 
@@ -109,6 +112,8 @@ class CHESS_MAIN_WINDOW : public QWidget,
     void on_history_position(int32_t plies);
     // The timer's tick.
     void tick();
+    // The review timer's tick, while the review's analysis runs.
+    void review_tick();
 
     // CHESS_APPLICATION_USER_INTERFACE
     void add_sentence(const CHESS_GUI_CHAT_SENTENCE& sentence) override;
@@ -134,6 +139,11 @@ class CHESS_MAIN_WINDOW : public QWidget,
     void disable_board() override;
     void begin_thinking() override;
     void end_thinking() override;
+    void show_review_moves(int32_t played_from, int32_t played_to, int32_t better_from,
+                           int32_t better_to) override;
+    void clear_review_moves() override;
+    void show_review_progress(int32_t done, int32_t total) override;
+    void hide_review_progress() override;
     void enable_command(int32_t id) override;
     void disable_command(int32_t id) override;
     std::optional<std::string> open_video(const std::string& path) override;
@@ -168,6 +178,8 @@ class CHESS_MAIN_WINDOW : public QWidget,
     CHESS_GUI_IMAGE_BUTTON* chat_icon;
     CHESS_GUI_CHAT_MENU* chat_menu;
     CHESS_GUI_ANNOUNCER* announcer;
+    // Along the foot of the chat while the review's analysis runs.
+    QProgressBar* review_progress;
     NICKNAME_DIALOG* nickname_dialog;
     NEW_GAME_DIALOG* new_game_dialog;
     DEBUG_DIALOG* debug_dialog;
@@ -206,6 +218,7 @@ class CHESS_MAIN_WINDOW : public QWidget,
     // The players' names by side (1 White, 2 Black), as the moves are announced.
     std::array<QString, 3> names_;
     QTimer timer_;
+    QTimer review_timer_;
     bool failed_to_initialize_ = false;
     bool thinking_ = false;
     bool closed_ = false;

@@ -213,6 +213,27 @@ void RECORDING_USER_INTERFACE::end_thinking() {
     thinking = false;
 }
 
+void RECORDING_USER_INTERFACE::show_review_moves(int32_t played_from, int32_t played_to,
+                                                 int32_t better_from, int32_t better_to) {
+    record("show_review_moves", {played_from, played_to, better_from, better_to});
+    review_moves = {played_from, played_to, better_from, better_to};
+}
+
+void RECORDING_USER_INTERFACE::clear_review_moves() {
+    record("clear_review_moves");
+    review_moves.reset();
+}
+
+void RECORDING_USER_INTERFACE::show_review_progress(int32_t done, int32_t total) {
+    record("show_review_progress", {done, total});
+    review_progress = {done, total};
+}
+
+void RECORDING_USER_INTERFACE::hide_review_progress() {
+    record("hide_review_progress");
+    review_progress.reset();
+}
+
 void RECORDING_USER_INTERFACE::enable_command(int32_t id) {
     record("enable_command", {id});
     commands.at(id) = true;

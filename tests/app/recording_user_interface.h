@@ -43,6 +43,10 @@ class RECORDING_USER_INTERFACE : public CHESS_APPLICATION_USER_INTERFACE {
     std::optional<CHESS_GUI_BOARD_INFO> board;
     bool board_enabled = false;
     bool thinking = false;
+    // The review's arrows: played from, to, better from, to.
+    std::optional<std::array<int32_t, 4>> review_moves;
+    // The review's progress bar: plies done and in all.
+    std::optional<std::pair<int32_t, int32_t>> review_progress;
     std::array<std::optional<bool>, 11> commands{}; // index 1..10
     std::vector<std::string> errors;
     std::vector<int32_t> beeps;
@@ -97,6 +101,11 @@ class RECORDING_USER_INTERFACE : public CHESS_APPLICATION_USER_INTERFACE {
     void disable_board() override;
     void begin_thinking() override;
     void end_thinking() override;
+    void show_review_moves(int32_t played_from, int32_t played_to, int32_t better_from,
+                           int32_t better_to) override;
+    void clear_review_moves() override;
+    void show_review_progress(int32_t done, int32_t total) override;
+    void hide_review_progress() override;
     void enable_command(int32_t id) override;
     void disable_command(int32_t id) override;
     std::optional<std::string> open_video(const std::string& path) override;
