@@ -89,6 +89,9 @@ std::set<std::string> variables_for(const std::string& group) {
     if (is_move_reaction(group)) {
         names.insert({"MOVE", "PIECE", "CAPTURED", "SQUARE"});
     }
+    if (group.rfind("@REVIEW_", 0) == 0 && group != "@REVIEW_CLEAN_GAME") {
+        names.insert({"PLAYED", "BETTER", "MOVE_NUMBER", "LOSS"});
+    }
     const auto found = answers.find(group);
     if (found != answers.end()) {
         names.insert(found->second.begin(), found->second.end());
@@ -259,8 +262,10 @@ TEST_F(DefaultPersona, TextsUseOnlyVariablesTheProgramSets) {
 TEST_F(DefaultPersona, DrawnTextsReachTheChatAsCleanPhrases) {
     CHAT_TEXT_UTILITIES chat(*velmora);
     for (const char* variable :
-         {"player", "filename", "msg", "hint", "old", "new", "nps", "last_nps", "last_nc", "tslots",
-          "slots", "collision", "lookup", "bs", "skill", "move", "piece", "captured", "square"}) {
+         {"player", "filename", "msg",     "hint",        "old",   "new",
+          "nps",    "last_nps", "last_nc", "tslots",      "slots", "collision",
+          "lookup", "bs",       "skill",   "move",        "piece", "captured",
+          "square", "played",   "better",  "move_number", "loss"}) {
         chat.set_variable(variable, "value");
     }
     velmora->db().seed(7);
