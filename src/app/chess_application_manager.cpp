@@ -390,7 +390,7 @@ const CHESS_GAME& CHESS_APPLICATION_MANAGER::game() const {
 }
 
 bool CHESS_APPLICATION_MANAGER::review_running() const {
-    return review_ && review_points_.empty() && !review_point_;
+    return review_ && !review_analysed_;
 }
 
 bool CHESS_APPLICATION_MANAGER::review_shown() const {
@@ -1137,6 +1137,7 @@ void CHESS_APPLICATION_MANAGER::review_tick() {
         return;
     }
     ui_.hide_review_progress();
+    review_analysed_ = true;
     review_points_ = review_->review().turning_points();
     present_review();
 }
@@ -1229,6 +1230,7 @@ void CHESS_APPLICATION_MANAGER::end_review() {
         finish_review_walk();
     }
     review_.reset();
+    review_analysed_ = false;
     review_points_.clear();
 }
 

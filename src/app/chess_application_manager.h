@@ -184,6 +184,8 @@ class CHESS_APPLICATION_MANAGER : public CHESS_APP_STATE_CONSTANTS,
     std::unique_ptr<CHESS_APPLICATION_INSTALL_DIR> install_dir_;
     std::unique_ptr<CHAT_TEXT_UTILITIES> txtutil_;
     std::unique_ptr<CHESS_REVIEW_WORKER> review_;
+    // The worker has finished and review_points_ hold its findings.
+    bool review_analysed_ = false;
     std::vector<CHESS_TURNING_POINT> review_points_;
     // The turning point on the board; none outside the walk.
     std::optional<size_t> review_point_;

@@ -209,7 +209,15 @@ TEST_F(Review, HerLinesComeFromTheReviewGroupsWithTheMoveVariables) {
     analysis_finishes();
     EXPECT_EQ(ui.velmora_lines().back(), "A clean game, player.");
     EXPECT_FALSE(manager->review_shown());
+    EXPECT_FALSE(manager->review_running());
     EXPECT_EQ(manager->current_ply(), 2);
+    // Said once; asked again, she says it again without a new analysis.
+    const size_t lines = ui.velmora_lines().size();
+    manager->review_tick();
+    EXPECT_EQ(ui.velmora_lines().size(), lines);
+    follow("REVIEW_GAME");
+    EXPECT_EQ(ui.velmora_lines().size(), lines + 1);
+    EXPECT_FALSE(ui.review_progress);
 }
 
 TEST_F(Review, ANewGameALoadAnUndoOrClosingEndsTheAnalysisAtOnce) {
