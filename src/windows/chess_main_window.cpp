@@ -623,7 +623,6 @@ void CHESS_MAIN_WINDOW::end_thinking() {
     }
 }
 
-// Exporting follows saving: both write the game as it stands.
 void CHESS_MAIN_WINDOW::show_review_moves(int32_t played_from, int32_t played_to,
                                           int32_t better_from, int32_t better_to) {
     using MARK = CHESS_GUI_BOARD_MARK;
@@ -653,6 +652,7 @@ void CHESS_MAIN_WINDOW::hide_review_progress() {
     review_progress->hide();
 }
 
+// Exporting follows saving: both write the game as it stands.
 void CHESS_MAIN_WINDOW::enable_command(int32_t id) {
     chat_menu->enable_command(id);
     if (id == shortcut_save_game) {
