@@ -12,7 +12,7 @@ SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 PACKAGES := $(shell grep -v '^\#' tools/debian-packages.txt)
 
 .PHONY: run test check setup build build-asan build-fuzz test-release test-asan fuzz-smoke install \
-	bench match format format-check clean
+	bench match calibrate stockfish format format-check clean
 
 run: install
 	$(PREFIX)/bin/velmora-chess
@@ -73,15 +73,25 @@ fuzz-smoke: build-fuzz
 bench: build
 	$(BUILD_DIR)/bin/velmora-engine perft 6
 
-# Real clocks against Stockfish (installed here only; the game and the tests do not need it).
-MATCH_GAMES ?= 2
-match: build
+# Stockfish is installed for the matches and the calibration only; the game and the tests do
+# not need it.
+stockfish:
 	@dpkg -s stockfish >/dev/null 2>&1 || { $(SUDO) apt-get update && \
 		DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y stockfish; }
+
+# Real clocks against Stockfish.
+MATCH_GAMES ?= 2
+match: build stockfish
 	python3 bench/match/referee.py $(BUILD_DIR)/bin/velmora-engine /usr/games/stockfish \
 		--games $(MATCH_GAMES) --time 1 --inc 0
 	python3 bench/match/referee.py $(BUILD_DIR)/bin/velmora-engine /usr/games/stockfish \
 		--games $(MATCH_GAMES) --time 10 --inc 0.1
+
+# The levels' strength table (docs/levels.md): about half an hour; rebuild afterwards to build the
+# new table into the game.
+calibrate: build stockfish
+	python3 bench/match/calibrate.py $(BUILD_DIR)/bin/velmora-engine /usr/games/stockfish \
+		--out resources/levels/strength.tsv
 
 SOURCES = find src tools tests bench -name '*.cpp' -o -name '*.h'
 

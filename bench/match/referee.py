@@ -18,8 +18,11 @@ import time
 
 
 class Engine:
-    def __init__(self, command, options):
-        self.name = command
+    """An engine process; with a go line it plays every move with that line instead of clocks."""
+
+    def __init__(self, command, options, go_line=None, name=None):
+        self.name = name or command
+        self.go_line = go_line
         self.process = subprocess.Popen([command], stdin=subprocess.PIPE, stdout=subprocess.PIPE,
                                         text=True, bufsize=1)
         self.send("uci")
@@ -110,14 +113,14 @@ def play(moves):
     return f"{'/'.join(rows)} {side} {castling or '-'} {ep} {halfmove} {fullmove}"
 
 
-def play_game(white, black, rules, base_ms, inc_ms, max_plies=600):
+def play_game(white, black, rules, base_ms, inc_ms, max_plies=600, opening=()):
     engines = {"w": white, "b": black}
     clocks = {"w": base_ms, "b": base_ms}
     least = {"w": base_ms, "b": base_ms}
-    moves, seen = [], {}
+    moves, seen = list(opening), {}
     for engine in engines.values():
         engine.send("ucinewgame")
-    side = "w"
+    side = "w" if len(moves) % 2 == 0 else "b"
     while True:
         fen = play(moves)
         key = " ".join(fen.split()[:4])
@@ -129,16 +132,18 @@ def play_game(white, black, rules, base_ms, inc_ms, max_plies=600):
             return "1/2-1/2 (draw rule)", least, len(moves)
         engine = engines[side]
         engine.send("position startpos" + (" moves " + " ".join(moves) if moves else ""))
-        engine.send(f"go wtime {clocks['w']} btime {clocks['b']} winc {inc_ms} binc {inc_ms}")
+        engine.send(engine.go_line or
+                    f"go wtime {clocks['w']} btime {clocks['b']} winc {inc_ms} binc {inc_ms}")
         started = time.monotonic()
         answer = engine.wait_for("bestmove").split()
         used = round((time.monotonic() - started) * 1000)
-        clocks[side] -= used
-        least[side] = min(least[side], clocks[side])
-        if clocks[side] < 0:
-            return ("0-1" if side == "w" else "1-0") + f" ({engine.name} lost on time)", least, \
-                len(moves)
-        clocks[side] += inc_ms
+        if not engine.go_line:
+            clocks[side] -= used
+            least[side] = min(least[side], clocks[side])
+            if clocks[side] < 0:
+                return ("0-1" if side == "w" else "1-0") + f" ({engine.name} lost on time)", \
+                    least, len(moves)
+            clocks[side] += inc_ms
         move = answer[1] if len(answer) > 1 else "0000"
         if move not in legal:
             return ("0-1" if side == "w" else "1-0") + f" ({engine.name} illegal {move})", least, \

@@ -4,12 +4,15 @@
 #include "app/chess_application_install_dir.h"
 #include "app/chess_review_worker.h"
 #include "engine/chess_search_no_thread.h"
+#include "engine/new_game_skill_level.h"
+#include "engine/new_game_strength.h"
 #include "persona/chat_text_utilities.h"
 #include "persona/velmora.h"
 #include "persona/velmora_debug_events.h"
 #include "persona/velmora_move_variables.h"
 #include "persona/velmora_video_fit.h"
 #include "rules/chess_san.h"
+#include "rules/kwo_random.h"
 #include "saved_games/chess_game_file.h"
 #include "saved_games/chess_pgn_writer.h"
 #include "saved_games/kwo_durable_writer.h"
@@ -220,8 +223,7 @@ void CHESS_APPLICATION_MANAGER::autoload(const std::string& path, const CHESS_GA
         return;
     }
     game_options_ = saved.options;
-    search_->reset(saved.options.max_ply, std::chrono::seconds(saved.options.max_time),
-                   saved.options.qsearch);
+    reset_search(saved.options);
 }
 
 // A last game that cannot be read may still be the player's only copy of a game: it is moved
@@ -410,7 +412,7 @@ void CHESS_APPLICATION_MANAGER::begin_game(const CHESS_GAME& g, const CHESS_GAME
     game_ = g;
     game_options_ = options;
     resigned_ = resigned_flag;
-    search_->reset(options.max_ply, std::chrono::seconds(options.max_time), options.qsearch);
+    reset_search(options);
     player_color_ = options.player_color == G::white ? G::white : G::black;
     velmora_color_ = G::opponent(player_color_);
     bottom_side_ = player_color_;
@@ -451,6 +453,19 @@ void CHESS_APPLICATION_MANAGER::continue_game() {
     computer_turn();
 }
 
+// Going easy is a setting of the player, not of the game: it is read at every game's start and
+// never saved with the game.
+void CHESS_APPLICATION_MANAGER::reset_search(const CHESS_GAME_OPTIONS& options) {
+    search_->reset(options.max_ply, std::chrono::seconds(options.max_time), options.qsearch);
+    root_margin_ =
+        NEW_GAME_SKILL_LEVEL::root_margin(NEW_GAME_SKILL_LEVEL::level_for(options), going_easy());
+    search_->seed_root_bonus(go_easy_seed_.value_or(KWO_RANDOM::clock_seed()));
+}
+
+bool CHESS_APPLICATION_MANAGER::going_easy() const {
+    return settings_.value(go_easy_key) == std::optional<std::string>("true");
+}
+
 void CHESS_APPLICATION_MANAGER::computer_turn() {
     side_to_move_ = velmora_color_;
     ui_.show_side_to_move(side_to_move_);
@@ -465,6 +480,7 @@ void CHESS_APPLICATION_MANAGER::start_search() {
     begin_thinking();
     search_->clear_termination();
     search_pending_ = true;
+    search_->set_root_margin(state_ == state_hint ? 0 : root_margin_);
     search_->search(game_.board(), game_.history());
 }
 
@@ -965,7 +981,40 @@ void CHESS_APPLICATION_MANAGER::help_topic(const std::string& identifier) {
         system_message("invalid help topic");
         topic = 0;
     }
-    show_framed(txtutil_->help(*topic));
+    std::vector<CHESS_GUI_CHAT_SENTENCE> sentences = txtutil_->help(*topic);
+    if (*topic == levels_help_topic) {
+        const std::vector<CHESS_GUI_CHAT_SENTENCE> table = strength_sentences();
+        sentences.insert(sentences.end(), table.begin(), table.end());
+    }
+    show_framed(sentences);
+}
+
+// The measured strength of every level, and of the levels that can go easy, one line a level.
+std::vector<CHESS_GUI_CHAT_SENTENCE> CHESS_APPLICATION_MANAGER::strength_sentences() {
+    std::vector<CHESS_GUI_CHAT_SENTENCE> sentences;
+    CHESS_GUI_CHAT_SENTENCE heading = CHESS_GUI_CHAT_SENTENCE::system();
+    heading.add(CHESS_GUI_CHAT_PHRASE::normal(
+        "How strong each level plays, measured against Stockfish's strength limit (a rating on "
+        "the engines' scale, not a chess federation's):"));
+    sentences.push_back(heading);
+    for (int32_t n = 1; n <= NEW_GAME_SKILL_LEVEL::level_count; ++n) {
+        const std::optional<NEW_GAME_STRENGTH> plain = NEW_GAME_STRENGTH::estimate(n, false);
+        if (!plain) {
+            continue;
+        }
+        CHESS_GUI_CHAT_SENTENCE line = CHESS_GUI_CHAT_SENTENCE::system();
+        line.add(CHESS_GUI_CHAT_PHRASE::bold("Level " + std::to_string(n)));
+        std::string text = " " + NEW_GAME_SKILL_LEVEL::level(n).description + ": " +
+                           plain->about_text() + " (\u00b1 " + std::to_string(plain->margin) +
+                           ", " + plain->method.substr(0, plain->method.find(' ')) + ")";
+        if (const std::optional<NEW_GAME_STRENGTH> easy = NEW_GAME_STRENGTH::estimate(n, true)) {
+            text += "; going easy " + easy->about_text() + " (\u00b1 " +
+                    std::to_string(easy->margin) + ")";
+        }
+        line.add(CHESS_GUI_CHAT_PHRASE::normal(text));
+        sentences.push_back(line);
+    }
+    return sentences;
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -84,6 +84,13 @@ class CHESS_APPLICATION_MANAGER : public CHESS_APP_STATE_CONSTANTS,
     // true. Nothing changes the game afterwards.
     bool autosave();
 
+    // The settings key of "go easy on me" ("true" or "false"; off when missing).
+    static constexpr const char* go_easy_key = "GoEasy";
+    // The help page on new games and skill levels, which also shows the levels' strength.
+    static constexpr int32_t levels_help_topic = 7;
+    // Starts the random mistakes of every later game from this seed instead of the clock.
+    void seed_go_easy(int32_t seed) { go_easy_seed_ = seed; }
+
     // What the manager holds, for reading.
     int32_t state() const;
     bool searching() const;
@@ -119,6 +126,8 @@ class CHESS_APPLICATION_MANAGER : public CHESS_APP_STATE_CONSTANTS,
 
     // Games and moves.
     void begin_game(const CHESS_GAME& g, const CHESS_GAME_OPTIONS& options, bool resigned_flag);
+    void reset_search(const CHESS_GAME_OPTIONS& options);
+    bool going_easy() const;
     void continue_game();
     void computer_turn();
     void start_search();
@@ -166,6 +175,7 @@ class CHESS_APPLICATION_MANAGER : public CHESS_APP_STATE_CONSTANTS,
     // Chat and persona.
     void follow_hint_link(const std::string& url);
     void help_topic(const std::string& identifier);
+    static std::vector<CHESS_GUI_CHAT_SENTENCE> strength_sentences();
     void raise(VELMORA_EVENT event);
     // The webcam switch, as the window shows it and as the persona follows it.
     void set_cam_on(bool on);
@@ -180,6 +190,9 @@ class CHESS_APPLICATION_MANAGER : public CHESS_APP_STATE_CONSTANTS,
     CHESS_GAME game_;
     CHESS_GAME_OPTIONS game_options_;
     std::unique_ptr<CHESS_SEARCH_NO_THREAD> search_;
+    // The root margin of her own moves in this game; hints always search plainly.
+    int32_t root_margin_ = 0;
+    std::optional<int32_t> go_easy_seed_;
     std::unique_ptr<VELMORA> velmora_;
     std::unique_ptr<CHESS_APPLICATION_INSTALL_DIR> install_dir_;
     std::unique_ptr<CHAT_TEXT_UTILITIES> txtutil_;

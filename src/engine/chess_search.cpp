@@ -209,7 +209,8 @@ int32_t CHESS_SEARCH::search_root(int32_t depth, int32_t alpha, int32_t beta) {
     if (limits_.fifty_move_draw && board_.state.fifty_counter > CHESS_GAME::fifty_move_limit &&
         !board_.in_check(board_.side_to_move)) {
         draw_ = true;
-    } else {
+    } else if (limits_.root_margin == 0) {
+        // A root score with a random bonus is no score of the position.
         trans_.store(depth, result.alpha, result.type);
     }
     return result.alpha;
@@ -280,7 +281,8 @@ CHESS_SEARCH::EXPANSION CHESS_SEARCH::expand(int32_t depth, int32_t alpha, int32
         if (at_root && root_move_observer_) {
             root_move_observer_(depth, m, ++root_move_number);
         }
-        const int32_t score = -alpha_beta(depth - 1, -beta, -result.alpha);
+        const int32_t score = at_root ? root_score(depth, result.alpha, beta)
+                                      : -alpha_beta(depth - 1, -beta, -result.alpha);
         result.searched = true;
         if (score >= beta) {
             return false;
@@ -299,6 +301,17 @@ CHESS_SEARCH::EXPANSION CHESS_SEARCH::expand(int32_t depth, int32_t alpha, int32
     }
     repetition_.leave(key, lock);
     return result;
+}
+
+// A root move's score, with the random bonus when going easy. The bonus never reaches the root's
+// window, so the root still never cuts off.
+int32_t CHESS_SEARCH::root_score(int32_t depth, int32_t alpha, int32_t beta) {
+    if (limits_.root_margin == 0) {
+        return -alpha_beta(depth - 1, -beta, -alpha);
+    }
+    const int32_t exact = -alpha_beta(depth - 1, -window, window);
+    root_random_.forth();
+    return std::min(exact + root_random_.item_in_range(0, limits_.root_margin), window - 1);
 }
 
 int32_t CHESS_SEARCH::quiesce(size_t ply, int32_t alpha, int32_t beta) {

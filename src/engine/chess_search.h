@@ -18,6 +18,7 @@
 #include "rules/chess_game.h"
 #include "rules/chess_move_history.h"
 #include "rules/chess_movgen.h"
+#include "rules/kwo_random.h"
 
 #include <atomic>
 #include <chrono>
@@ -63,6 +64,11 @@ class CHESS_SEARCH {
     void restart_clock(CHESS_SEARCH_LIMITS::DURATION time_limit,
                        CHESS_SEARCH_LIMITS::DURATION iteration_time);
     // A table of this many slots, empty; the totals of the old one are dropped.
+    // The margin of a search that goes easy (see CHESS_SEARCH_LIMITS), until the next reset or
+    // change of limits.
+    void set_root_margin(int32_t margin) { limits_.root_margin = margin; }
+    // Starts the random bonuses of the root moves again from this seed.
+    void seed_root_bonus(int32_t seed) { root_random_.set_seed(seed); }
     void resize_hash(int32_t slots) { trans_.resize(slots); }
     void clear_hash() { trans_.clear(); }
     // Searches position; game_positions are the game's history items (their boards count for
@@ -141,6 +147,7 @@ class CHESS_SEARCH {
     void check_time();
     bool iteration_may_start() const;
     bool mate_proven(int32_t score) const;
+    int32_t root_score(int32_t depth, int32_t alpha, int32_t beta);
     bool is_root_move(const CHESS_MOVE& m) const;
     void answer_without_iteration();
     CHESS_MOVGEN& quiescent_generator(size_t ply);
@@ -161,6 +168,7 @@ class CHESS_SEARCH {
     std::function<void(const CHESS_ITERATION_REPORT&)> iteration_observer_;
     ROOT_MOVE_OBSERVER root_move_observer_;
     CHESS_SEARCH_LIMITS limits_;
+    KWO_RANDOM root_random_{1};
     bool draw_ = false;
     bool stale_mate_ = false;
     bool check_mate_ = false;

@@ -38,4 +38,9 @@ struct CHESS_SEARCH_LIMITS {
     bool fifty_move_draw = true;
     // Only these root moves are searched (empty: every legal move).
     std::vector<CHESS_MOVE> root_moves;
+    // Going easy: each root move is searched with the full window, so that its score is exact,
+    // and gets a random bonus from 0 to this margin before the moves are compared; she then
+    // plays a move up to the margin worse than her best, as a person overlooks things. 0: the
+    // plain search, node for node.
+    int32_t root_margin = 0;
 };

@@ -15,6 +15,11 @@ class NEW_GAME_SKILL_LEVEL {
     static constexpr int32_t level_count = 20;
     // The level a dialog opens at for options that match no level (hand-written options).
     static constexpr int32_t fallback_level = 6;
+    // Going easy on a beginner is offered at the fixed-depth levels 1..easy_levels, where a
+    // random bonus of up to go_easy_margin on each root move's score lets her play a move that
+    // much worse than her best (a pawn or two, sometimes a piece).
+    static constexpr int32_t easy_levels = 4;
+    static constexpr int32_t go_easy_margin = 500;
 
     std::string description; // the level's title
     int32_t bitmap = 0;      // resource number of the level's 60 x 60 picture
@@ -29,6 +34,11 @@ class NEW_GAME_SKILL_LEVEL {
     static int32_t level_for(const CHESS_GAME_OPTIONS& options);
     // Options with level n's depth, time and quiescence, keeping the colour of base.
     static CHESS_GAME_OPTIONS options_for(int32_t n, const CHESS_GAME_OPTIONS& base);
+    // The search's root margin at level n: go_easy_margin when going easy at a level that
+    // offers it, else 0 (the plain search).
+    static int32_t root_margin(int32_t n, bool go_easy) {
+        return go_easy && n >= 1 && n <= easy_levels ? go_easy_margin : 0;
+    }
 
     bool matches(const CHESS_GAME_OPTIONS& options) const {
         return ply == options.max_ply && search_time == options.max_time &&

@@ -31,7 +31,7 @@ VELMORA_DB::VELMORA_DB(const std::string& filename, bool for_sealing)
         return;
     }
     parse(in);
-    rnd_.set_seed(clock_seed());
+    rnd_.set_seed(KWO_RANDOM::clock_seed());
 }
 
 void VELMORA_DB::parse(std::istream& in) {
@@ -300,14 +300,6 @@ int32_t VELMORA_DB::line_sum(const std::string& line) {
         sum = (sum + position * static_cast<unsigned char>(line[i])) % 10000;
     }
     return static_cast<int32_t>(sum);
-}
-
-int32_t VELMORA_DB::clock_seed() {
-    const auto now = std::chrono::steady_clock::now().time_since_epoch();
-    const int64_t ms = std::chrono::duration_cast<std::chrono::milliseconds>(now).count();
-    const auto seed = static_cast<int32_t>(ms & 0x7fffffff);
-    // A zero seed would leave the generator at zero for ever.
-    return seed == 0 ? 1 : seed;
 }
 
 const VELMORA_DB_GROUP* VELMORA_DB::group(const std::string& name) const {

@@ -97,7 +97,6 @@ class VELMORA_DB {
     void fail(const std::string& message);
 
     static int32_t line_sum(const std::string& line);
-    static int32_t clock_seed();
 
     const VELMORA_TEXT* draw_text_record(const VELMORA_DB_GROUP* group);
     const VELMORA_CLIP* draw_clip_record(const VELMORA_DB_GROUP* group);

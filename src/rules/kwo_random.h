@@ -10,6 +10,10 @@ class KWO_RANDOM {
   public:
     explicit KWO_RANDOM(int32_t seed);
 
+    // A seed from the low 31 bits of the monotonic millisecond clock, never 0 (a zero seed
+    // would leave the generator at zero for ever).
+    static int32_t clock_seed();
+
     // Starts the sequence again from a new seed.
     void set_seed(int32_t seed);
 

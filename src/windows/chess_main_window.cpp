@@ -28,6 +28,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QDeadlineTimer>
 #include <QKeyEvent>
@@ -720,9 +721,18 @@ void CHESS_MAIN_WINDOW::centre_over_window(QWidget& box) const {
     box.move(frameGeometry().center() - QPoint(frame.width() / 2, frame.height() / 2));
 }
 
+// "Go easy on me" belongs to the player, not to the game: it is kept in the settings, where the
+// manager reads it when the game starts.
 std::optional<CHESS_GAME_OPTIONS>
 CHESS_MAIN_WINDOW::ask_new_game(const CHESS_GAME_OPTIONS& options) {
-    return new_game_dialog->ask(options);
+    const std::string key = CHESS_APPLICATION_MANAGER::go_easy_key;
+    new_game_dialog->go_easy_check->setChecked(settings_.value(key) ==
+                                               std::optional<std::string>("true"));
+    std::optional<CHESS_GAME_OPTIONS> chosen = new_game_dialog->ask(options);
+    if (chosen) {
+        settings_.set_value(key, new_game_dialog->go_easy_check->isChecked() ? "true" : "false");
+    }
+    return chosen;
 }
 
 std::optional<std::string> CHESS_MAIN_WINDOW::ask_save_file(const std::string& name) {

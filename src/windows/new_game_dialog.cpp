@@ -4,9 +4,11 @@
 #include "desktop/chess_gui_resources.h"
 #include "desktop/chess_gui_text.h"
 #include "engine/new_game_skill_level.h"
+#include "engine/new_game_strength.h"
 #include "windows/chess_gui_dialog_units.h"
 #include "windows/chess_gui_modal.h"
 
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -35,7 +37,8 @@ NEW_GAME_DIALOG::NEW_GAME_DIALOG(QWidget* owner) : QDialog(owner) {
     setObjectName(QStringLiteral("new_game_dialog"));
     setWindowTitle(QStringLiteral("New Game"));
     setFont(DU::font());
-    setFixedSize(DU::size(195, 170));
+    // The designed 195 x 170 and a row below for the check box.
+    setFixedSize(DU::size(195, 184));
     // The group box first, so that the controls drawn inside its frame lie above it.
     (new QGroupBox(QStringLiteral("Difficulty"), this))->setGeometry(DU::rect(7, 47, 181, 91));
     make_text(this, "Choose your side to play?", "side_txt", DU::rect(7, 7, 88, 8));
@@ -66,12 +69,18 @@ NEW_GAME_DIALOG::NEW_GAME_DIALOG(QWidget* owner) : QDialog(owner) {
         make_text(this, "Search Time: 10 seconds", "search_time_txt", DU::rect(17, 110, 120, 8));
     qsearch_txt =
         make_text(this, "Queiscent search: Enabled", "qsearch_txt", DU::rect(17, 122, 120, 8));
+    // The strength sits in the frame's free strip under the quiescence text.
+    strength_txt = make_text(this, "", "strength_txt", DU::rect(17, 130, 120, 8));
     level_picture = new QLabel(this);
     level_picture->setObjectName(QStringLiteral("level_picture"));
     level_picture->setGeometry(picture_left, picture_top, 60, 60);
     ok_button = make_button(this, "OK", "ok_button", DU::rect(95, 149, 40, 14));
     ok_button->setDefault(true);
     cancel_button = make_button(this, "Cancel", "cancel_button", DU::rect(148, 149, 40, 14));
+    go_easy_check = new QCheckBox(QStringLiteral("Go easy on me (levels 1 to 4)"), this);
+    go_easy_check->setObjectName(QStringLiteral("go_easy_check"));
+    go_easy_check->setGeometry(DU::rect(7, 168, 181, 10));
+    connect(go_easy_check, &QCheckBox::toggled, this, [this] { show_strength(); });
     connect(skill_slider, &QSlider::valueChanged, this, [this] { moved(); });
     connect(ok_button, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel_button, &QPushButton::clicked, this, &QDialog::reject);
@@ -104,7 +113,17 @@ void NEW_GAME_DIALOG::moved() {
     }
     qsearch_txt->setText(level.want_qsearch ? QStringLiteral("Quiescent Search: ON")
                                             : QStringLiteral("Quiescent Search: OFF"));
+    show_strength();
     show_level_picture(n, level.bitmap);
+}
+
+// Going easy changes only the levels that offer it; the others show their own strength.
+void NEW_GAME_DIALOG::show_strength() {
+    const int32_t n = skill_slider->value();
+    const bool easy = go_easy_check->isChecked() && NEW_GAME_SKILL_LEVEL::root_margin(n, true) > 0;
+    const std::optional<NEW_GAME_STRENGTH> row = NEW_GAME_STRENGTH::estimate(n, easy);
+    strength_txt->setText(row ? CHESS_GUI_TEXT::to_qstring("Strength: " + row->about_text())
+                              : QString());
 }
 
 // The compiled-in picture at its own size; in a zoomed dialog or on a dense screen the picture

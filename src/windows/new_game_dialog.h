@@ -1,7 +1,9 @@
 // "New Game": the player picks a colour and one of the twenty skill levels on a slider. The dialog
 // shows the level's number, title, search depth, search time, quiescence and picture, and keeps
-// them in step with the slider from the moment it opens. OK answers the options of the chosen
-// level and colour; Cancel answers nothing and the caller's options stay as they were.
+// them in step with the slider from the moment it opens, with the level's measured strength
+// inside the same frame. Below the designed controls a check box chooses whether she goes easy on
+// a beginner, which the strength shown follows. OK answers the options of the chosen level and
+// colour; Cancel answers nothing and the caller's options stay as they were.
 #pragma once
 
 #include "engine/chess_game_options.h"
@@ -10,6 +12,7 @@
 #include <cstdint>
 #include <optional>
 
+class QCheckBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
@@ -36,10 +39,13 @@ class NEW_GAME_DIALOG : public QDialog {
     QLabel* search_time_txt;
     QLabel* qsearch_txt;
     QLabel* level_picture;
+    QLabel* strength_txt;
+    QCheckBox* go_easy_check;
     QPushButton* ok_button;
     QPushButton* cancel_button;
 
   private:
+    void show_strength();
     void show_level_picture(int level, int32_t bitmap);
 
     CHESS_GAME_OPTIONS options_;

@@ -1,5 +1,7 @@
 #include "app_test_support.h"
 
+#include <set>
+
 using namespace app_test;
 
 namespace {
@@ -444,4 +446,38 @@ TEST_F(Play, PersonaScoreFollowsHerSide) {
     computer_answers();
     reactions();
     EXPECT_EQ(last_default.rfind("player_winning", 0), 0u) << last_default;
+}
+
+// "Go easy on me" is the player's setting, read at each game's start: her opening move at level 1
+// then depends on the seed, while off she plays the plain search's move whatever the seed, and
+// her hints are always the plain search's best.
+TEST_F(Play, GoingEasyVariesHerMovesButNeverHerHints) {
+    const auto her_first_move = [&](const char* setting, int32_t seed) {
+        store.values[CHESS_APPLICATION_MANAGER::go_easy_key] = setting;
+        manager->seed_go_easy(seed);
+        new_game(level1(2));
+        manager->tick();
+        return manager->game().history().front().move.uci_text();
+    };
+    std::set<std::string> easy;
+    std::set<std::string> plain;
+    for (int32_t seed = 1; seed <= 8; ++seed) {
+        easy.insert(her_first_move("true", seed));
+        plain.insert(her_first_move("false", seed));
+    }
+    EXPECT_GE(easy.size(), 2u);
+    EXPECT_EQ(plain.size(), 1u);
+
+    const auto hint = [&](const char* setting) {
+        store.values[CHESS_APPLICATION_MANAGER::go_easy_key] = setting;
+        new_game(level1(1));
+        manager->command(S::shortcut_hint);
+        manager->tick();
+        return ui.chat.back();
+    };
+    const std::string plain_hint = hint("false");
+    for (int32_t seed = 1; seed <= 4; ++seed) {
+        manager->seed_go_easy(seed);
+        EXPECT_EQ(hint("true"), plain_hint) << "seed " << seed;
+    }
 }

@@ -354,3 +354,37 @@ TEST(Search, PvTextWritesEachMoveInItsPositionAndMarksMisfits) {
 }
 
 } // namespace
+
+// Going easy, she plays moves up to the margin worse than her best: the opening move varies with
+// the seed, a queen for nothing or a mate in one still stands out, and one seed plays one game.
+TEST(Search, GoingEasyVariesWithinTheMargin) {
+    const auto first_move = [](const std::string& fen, int32_t seed) {
+        RECORDING_SEARCH engine;
+        engine.reset(2, 1h, false);
+        engine.set_root_margin(300);
+        engine.seed_root_bonus(seed);
+        engine.search(from_fen(fen), {});
+        return engine.item() ? engine.item()->uci_text() : "none";
+    };
+    const std::string start = "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1";
+    std::vector<std::string> openings;
+    for (int32_t seed = 1; seed <= 10; ++seed) {
+        openings.push_back(first_move(start, seed));
+        EXPECT_EQ(first_move(start, seed), openings.back()) << "seed " << seed;
+    }
+    std::sort(openings.begin(), openings.end());
+    EXPECT_GE(std::unique(openings.begin(), openings.end()) - openings.begin(), 3);
+
+    const struct {
+        const char* fen;
+        const char* move;
+    } clear_cases[] = {
+        {"3q2k1/5pp1/7p/8/8/8/5PPP/3R2K1 w - - 0 1", "d1d8"}, // the queen for nothing
+        {"6k1/5ppp/8/8/8/8/5PPP/3R2K1 w - - 0 1", "d1d8"},    // mate in one
+    };
+    for (const auto& c : clear_cases) {
+        for (int32_t seed = 1; seed <= 10; ++seed) {
+            EXPECT_EQ(first_move(c.fen, seed), c.move) << c.fen << " seed " << seed;
+        }
+    }
+}

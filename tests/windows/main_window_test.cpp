@@ -15,6 +15,7 @@
 #include "windows/nickname_dialog.h"
 #include "windows/velmora_chess.h"
 
+#include <QCheckBox>
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
@@ -236,6 +237,30 @@ TEST_F(MainWindow, AVideoTooShortForTheClipsSwitchesTheWebcamOff) {
     const int blocks = w.chat_output->document()->blockCount();
     QTest::qWait(300);
     EXPECT_EQ(w.chat_output->document()->blockCount(), blocks);
+}
+
+// "Go easy on me" opens as the settings have it and is kept there when the dialog is accepted,
+// never when it is cancelled.
+TEST_F(MainWindow, GoEasyIsKeptInTheSettings) {
+    CHESS_MAIN_WINDOW& w = start_window();
+    const std::string key = CHESS_APPLICATION_MANAGER::go_easy_key;
+    EXPECT_FALSE(store.value(key).has_value()); // off by default
+    answers.push_back([](QDialog& dialog) {
+        auto& d = dynamic_cast<NEW_GAME_DIALOG&>(dialog);
+        EXPECT_FALSE(d.go_easy_check->isChecked());
+        d.go_easy_check->click();
+        d.ok_button->click();
+    });
+    w.on_menu_command(S::shortcut_new_game);
+    EXPECT_EQ(store.value(key), std::optional<std::string>("true"));
+    answers.push_back([](QDialog& dialog) {
+        auto& d = dynamic_cast<NEW_GAME_DIALOG&>(dialog);
+        EXPECT_TRUE(d.go_easy_check->isChecked());
+        d.go_easy_check->click();
+        d.cancel_button->click();
+    });
+    w.on_menu_command(S::shortcut_new_game);
+    EXPECT_EQ(store.value(key), std::optional<std::string>("true"));
 }
 
 // The window system adds nothing to the captions: the application sets no display name.

@@ -2,13 +2,16 @@
 
 #include "chess_uci_go.h"
 #include "engine/new_game_skill_level.h"
+#include "engine/new_game_strength.h"
 #include "rules/chess_fen_reader.h"
+#include "rules/kwo_random.h"
 #include "uci_move_text.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cstdlib>
 #include <sstream>
+#include <utility>
 
 namespace {
 
@@ -57,6 +60,18 @@ int32_t hash_slots(int64_t megabytes) {
                                 CHESS_UCI_ENGINE::default_hash_mb);
 }
 
+// The span UCI_Elo offers: the strength table's lowest and highest estimates.
+std::pair<int32_t, int32_t> elo_range() {
+    const std::vector<NEW_GAME_STRENGTH>& rows = NEW_GAME_STRENGTH::table();
+    if (rows.empty()) {
+        return {0, 0};
+    }
+    const auto [low, high] = std::minmax_element(
+        rows.begin(), rows.end(),
+        [](const NEW_GAME_STRENGTH& a, const NEW_GAME_STRENGTH& b) { return a.rating < b.rating; });
+    return {low->rating, high->rating};
+}
+
 } // namespace
 
 CHESS_UCI_ENGINE::CHESS_UCI_ENGINE(std::ostream& out) : out_(out) {
@@ -64,6 +79,8 @@ CHESS_UCI_ENGINE::CHESS_UCI_ENGINE(std::ostream& out) : out_(out) {
     engine_.set_root_move_observer([this](int32_t depth, const CHESS_MOVE& m, int32_t number) {
         report_root_move(depth, m, number);
     });
+    engine_.seed_root_bonus(KWO_RANDOM::clock_seed());
+    elo_ = elo_range().second;
     new_game();
 }
 
@@ -127,6 +144,11 @@ void CHESS_UCI_ENGINE::identify() {
     say("option name Skill Level type spin default " + std::to_string(default_skill_level) +
         " min 1 max " + std::to_string(NEW_GAME_SKILL_LEVEL::level_count));
     say("option name QSearch type check default true");
+    say("option name Go Easy type check default false");
+    say("option name UCI_LimitStrength type check default false");
+    const auto [low, high] = elo_range();
+    say("option name UCI_Elo type spin default " + std::to_string(high) + " min " +
+        std::to_string(low) + " max " + std::to_string(high));
     say("uciok");
 }
 
@@ -144,10 +166,16 @@ void CHESS_UCI_ENGINE::set_option(const std::string& arguments) {
     bool accepted = true;
     if (name == "clear hash") {
         engine_.clear_hash();
-    } else if (name == "qsearch" || name == "ponder") {
+    } else if (name == "qsearch" || name == "ponder" || name == "go easy" ||
+               name == "uci_limitstrength") {
         accepted = value == "true" || value == "false";
+        const bool on = value == "true";
         if (accepted && name == "qsearch") {
-            qsearch_ = value == "true";
+            qsearch_ = on;
+        } else if (accepted && name == "go easy") {
+            go_easy_ = on;
+        } else if (accepted && name == "uci_limitstrength") {
+            limit_strength_ = on;
         }
     } else {
         accepted = set_spin_option(name, value);
@@ -166,6 +194,10 @@ bool CHESS_UCI_ENGINE::set_spin_option(const std::string& name, const std::strin
         engine_.resize_hash(hash_slots(number));
     } else if (name == "move overhead" && number >= 0 && number <= max_move_overhead_ms) {
         move_overhead_ = std::chrono::milliseconds(number);
+    } else if (name == "uci_elo") {
+        // A rating outside the table's span plays the nearest end of it.
+        const auto [low, high] = elo_range();
+        elo_ = static_cast<int32_t>(std::clamp<int64_t>(number, low, high));
     } else if (name == "multipv" && number == 1) {
         // One line is all the engine searches.
     } else if (name == "skill level" && number >= 1 &&
@@ -180,9 +212,19 @@ bool CHESS_UCI_ENGINE::set_spin_option(const std::string& name, const std::strin
 }
 
 void CHESS_UCI_ENGINE::new_game() {
-    const NEW_GAME_SKILL_LEVEL& level = NEW_GAME_SKILL_LEVEL::level(skill_level_);
-    engine_.reset(level.ply, std::chrono::seconds(level.search_time), qsearch_);
+    const PLAY_LEVEL chosen = play_level();
+    const NEW_GAME_SKILL_LEVEL& level = NEW_GAME_SKILL_LEVEL::level(chosen.level);
+    engine_.reset(level.ply, std::chrono::seconds(level.search_time), chosen.want_qsearch);
     game_ = CHESS_GAME();
+}
+
+CHESS_UCI_ENGINE::PLAY_LEVEL CHESS_UCI_ENGINE::play_level() const {
+    if (limit_strength_) {
+        if (const std::optional<NEW_GAME_STRENGTH> row = NEW_GAME_STRENGTH::nearest(elo_)) {
+            return {row->level, row->go_easy, NEW_GAME_SKILL_LEVEL::level(row->level).want_qsearch};
+        }
+    }
+    return {skill_level_, go_easy_, qsearch_};
 }
 
 // A move that is not legal ends the list: the moves before it stand, as other engines do it.
@@ -221,8 +263,10 @@ void CHESS_UCI_ENGINE::go(const std::string& arguments) {
     for (const std::string& fault : command.faults()) {
         say("info string " + fault);
     }
-    CHESS_SEARCH_LIMITS limits =
-        command.limits(NEW_GAME_SKILL_LEVEL::level(skill_level_), qsearch_, move_overhead_);
+    const PLAY_LEVEL chosen = play_level();
+    CHESS_SEARCH_LIMITS limits = command.limits(NEW_GAME_SKILL_LEVEL::level(chosen.level),
+                                                chosen.want_qsearch, move_overhead_);
+    limits.root_margin = NEW_GAME_SKILL_LEVEL::root_margin(chosen.level, chosen.go_easy);
     ponder_time_limit_ = limits.time_limit;
     ponder_iteration_time_ = limits.iteration_time;
     if (command.ponder()) {

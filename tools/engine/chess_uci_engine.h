@@ -45,6 +45,14 @@ class CHESS_UCI_ENGINE {
     void ponderhit();
     void stop_search();
     void new_game();
+    // The level a plain "go" plays and whether it goes easy: the Skill Level and Go Easy options,
+    // or with UCI_LimitStrength the row of the strength table nearest to UCI_Elo.
+    struct PLAY_LEVEL {
+        int32_t level;
+        bool go_easy;
+        bool want_qsearch;
+    };
+    PLAY_LEVEL play_level() const;
     void run_search();
     void report(const CHESS_ITERATION_REPORT& iteration);
     void report_root_move(int32_t depth, const CHESS_MOVE& m, int32_t number);
@@ -58,6 +66,9 @@ class CHESS_UCI_ENGINE {
     CHESS_GAME game_;
     int32_t skill_level_ = default_skill_level;
     bool qsearch_ = true;
+    bool go_easy_ = false;
+    bool limit_strength_ = false;
+    int32_t elo_ = 0;
     std::chrono::milliseconds move_overhead_{default_move_overhead_ms};
     std::thread worker_;
     // Between the reader and the worker: whether the answer waits ("go infinite", "go ponder"),
