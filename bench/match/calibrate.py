@@ -3,9 +3,9 @@
 
 Every game starts from one of a set of balanced openings, played with both colours. The levels
 with a fixed depth (1-4) play as they are, through the engine's Skill Level option; levels 3 and 4
-are measured against Stockfish with UCI_LimitStrength/UCI_Elo, levels 2 and 1 below Stockfish's
-floor are chained through head-to-head games (2 against 3, 1 against 2), and each level going easy
-against the same level playing plainly. The timed levels (4-120 s a move) are too slow to play
+are measured against Stockfish with UCI_LimitStrength/UCI_Elo; the rows below Stockfish's floor
+(levels 2 and 1, and each level going easy) are chained through head-to-head games against the
+already rated rows nearest to them. The timed levels (4-120 s a move) are too slow to play
 here: the engine plays at several shorter budgets, given as node budgets converted from time with
 the engine's measured speed (velmora-engine bench, the best of two runs) so that the result does
 not depend on what else the machine runs, and the ratings are fitted against the logarithm of the
@@ -141,37 +141,46 @@ class Calibration:
         self.log(f"{subject.name} vs {opponent.name}: {score:g}/{count}, {plies:.0f} plies a game")
         return [s for s, _ in results]
 
-    def against_stockfish(self, subject, guess, count):
-        """Half the games at the guessed rating, half at the rating the first half suggests."""
-        half = count // 2
-        elo = clamp_elo(guess)
-        results = [(elo, s) for s in self.games(subject, stockfish(self.args.stockfish, elo), half)]
-        elo = clamp_elo(estimate(results)[0])
-        results += [(elo, s) for s in self.games(subject, stockfish(self.args.stockfish, elo),
-                                                 count - half)]
+    def measure(self, subject, guess, count, opponent_near):
+        """Half the games against the opponent nearest the guess, half against the one nearest
+        the rating the first half suggests. opponent_near(rating) answers (player, its rating,
+        its margin, its name); a chained opponent's margin adds to the subject's."""
+        results, margins, names = [], [], []
+        for games, near in ((count // 2, guess), (count - count // 2, None)):
+            player, rating, margin, name = opponent_near(near if near else estimate(results)[0])
+            results += [(rating, s) for s in self.games(subject, player, games)]
+            margins.append(margin)
+            if name not in names:
+                names.append(name)
         rating, margin = estimate(results)
-        return rating, margin, len(results)
+        method = "measured against Stockfish" if not any(margins) else \
+            "chained through " + " and ".join(names)
+        return rating, math.hypot(margin, max(margins)), count, method
 
-    def chained(self, subject, opponent, opponent_row):
-        """Rated from games against an already rated level; its margin adds to ours."""
-        rating, margin = estimate([(opponent_row[0], s)
-                                   for s in self.games(subject, opponent, self.args.games)])
-        return rating, math.hypot(margin, opponent_row[1]), self.args.games
+    def stockfish_near(self, rating):
+        elo = clamp_elo(rating)
+        return stockfish(self.args.stockfish, elo), elo, 0.0, "Stockfish"
+
+    def level_near(self, rating):
+        """The rated fixed-depth row nearest to the rating."""
+        key = min(self.rows, key=lambda k: abs(self.rows[k][0] - rating))
+        level, easy = int(key.split()[0]), key.endswith("easy")
+        return velmora(self.args.engine, level, easy), self.rows[key][0], self.rows[key][1], \
+            f"level {key}"
 
     def run(self):
         a = self.args
         for level in (3, 4):
-            self.rows[str(level)] = self.against_stockfish(velmora(a.engine, level), 1300,
-                                                           a.games) + \
-                ("measured against Stockfish",)
-        self.rows["2"] = self.chained(velmora(a.engine, 2), velmora(a.engine, 3), self.rows["3"]) \
-            + ("chained through level 3",)
-        self.rows["1"] = self.chained(velmora(a.engine, 1), velmora(a.engine, 2), self.rows["2"]) \
-            + ("chained through level 2",)
-        for level in (1, 2, 3, 4):
-            self.rows[f"{level} easy"] = self.chained(
-                velmora(a.engine, level, easy=True), velmora(a.engine, level),
-                self.rows[str(level)]) + (f"chained through level {level}",)
+            self.rows[str(level)] = self.measure(velmora(a.engine, level), 1300, a.games,
+                                                 self.stockfish_near)
+        # Below Stockfish's floor: each row against the rated rows nearest to it, weakest last.
+        for key, guess_from, below in (("2", "3", 250), ("2 easy", "2", 200),
+                                       ("3 easy", "3", 200), ("4 easy", "4", 200),
+                                       ("1", "2", 250), ("1 easy", "1", 200)):
+            level, easy = int(key.split()[0]), key.endswith("easy")
+            self.rows[key] = self.measure(velmora(a.engine, level, easy),
+                                          self.rows[guess_from][0] - below, a.games,
+                                          self.level_near)
         self.fit_timed_levels()
         self.pool.shutdown()
 
@@ -181,8 +190,8 @@ class Calibration:
         guess = 1900
         for seconds in BUDGETS:
             nodes = round(seconds * a.nps)
-            rating, margin, _ = self.against_stockfish(velmora(a.engine, 20, nodes=nodes), guess,
-                                                       a.budget_games)
+            rating, margin, _, _ = self.measure(velmora(a.engine, 20, nodes=nodes), guess,
+                                                a.budget_games, self.stockfish_near)
             self.log(f"{seconds:g} s ({nodes} nodes): {rating:.0f} +- {margin:.0f}")
             points.append((math.log(seconds), rating, margin))
             guess = rating + 100
