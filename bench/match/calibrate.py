@@ -7,8 +7,8 @@ are measured against Stockfish with UCI_LimitStrength/UCI_Elo; the rows below St
 (levels 2 and 1, and each level going easy) are chained through head-to-head games against the
 already rated rows nearest to them. The timed levels (4-120 s a move) are too slow to play
 here: the engine plays at several shorter budgets, given as node budgets converted from time with
-the engine's measured speed (velmora-engine bench, the best of two runs) so that the result does
-not depend on what else the machine runs, and the ratings are fitted against the logarithm of the
+the engine's speed (velmora-engine bench's nodes per second of processor time, the better of two
+runs) so that the result does not depend on what else the machine runs, and the ratings are fitted against the logarithm of the
 time. Stockfish plays each move to its skill's pick depth plus one, so it too is independent of
 the machine's load.
 
@@ -22,6 +22,7 @@ usage: calibrate.py ENGINE STOCKFISH [--out FILE] [--games N] [--budget-games N]
 import argparse
 import math
 import re
+import resource
 import subprocess
 import sys
 import time
@@ -236,10 +237,16 @@ def weighted_line(points):
 
 
 def measured_nps(engine):
+    """Nodes of velmora-engine bench per second of the processor time it used: unlike its own
+    wall-clock figure, this does not fall when other programs share the processor."""
     best = 0
     for _ in range(2):
+        before = resource.getrusage(resource.RUSAGE_CHILDREN)
         out = subprocess.run([engine, "bench"], capture_output=True, text=True, check=True).stdout
-        best = max(best, int(re.search(r"Nodes/second: (\d+)", out).group(1)))
+        after = resource.getrusage(resource.RUSAGE_CHILDREN)
+        cpu = (after.ru_utime - before.ru_utime) + (after.ru_stime - before.ru_stime)
+        nodes = int(re.search(r"Nodes searched: (\d+)", out).group(1))
+        best = max(best, round(nodes / cpu))
     return best
 
 
@@ -248,9 +255,9 @@ def main():
     parser.add_argument("engine")
     parser.add_argument("stockfish")
     parser.add_argument("--out", default="resources/levels/strength.tsv")
-    parser.add_argument("--games", type=int, default=24,
+    parser.add_argument("--games", type=int, default=32,
                         help="games per measurement of a fixed-depth level")
-    parser.add_argument("--budget-games", type=int, default=12,
+    parser.add_argument("--budget-games", type=int, default=16,
                         help="games per time budget of the timed levels' fit")
     parser.add_argument("--jobs", type=int, default=2, help="games played at once")
     parser.add_argument("--nps", type=int, default=0, help="the engine's speed (default: bench)")
