@@ -452,9 +452,16 @@ TEST_F(Play, PersonaScoreFollowsHerSide) {
 // then depends on the seed, while off she plays the plain search's move whatever the seed, and
 // her hints are always the plain search's best.
 TEST_F(Play, GoingEasyVariesHerMovesButNeverHerHints) {
-    const auto her_first_move = [&](const char* setting, int32_t seed) {
+    // A new game needs a manager without one: each game in a fresh run of the program, which
+    // would resume the last game if it found one.
+    const auto fresh_run = [&](const char* setting, int32_t seed) {
         store.values[CHESS_APPLICATION_MANAGER::go_easy_key] = setting;
-        manager->seed_go_easy(seed);
+        manager.reset();
+        fs::remove(install / "lastgame.txt");
+        restart().seed_go_easy(seed);
+    };
+    const auto her_first_move = [&](const char* setting, int32_t seed) {
+        fresh_run(setting, seed);
         new_game(level1(2));
         manager->tick();
         return manager->game().history().front().move.uci_text();
@@ -468,16 +475,15 @@ TEST_F(Play, GoingEasyVariesHerMovesButNeverHerHints) {
     EXPECT_GE(easy.size(), 2u);
     EXPECT_EQ(plain.size(), 1u);
 
-    const auto hint = [&](const char* setting) {
-        store.values[CHESS_APPLICATION_MANAGER::go_easy_key] = setting;
+    const auto hint = [&](const char* setting, int32_t seed) {
+        fresh_run(setting, seed);
         new_game(level1(1));
         manager->command(S::shortcut_hint);
         manager->tick();
         return ui.chat.back();
     };
-    const std::string plain_hint = hint("false");
+    const std::string plain_hint = hint("false", 1);
     for (int32_t seed = 1; seed <= 4; ++seed) {
-        manager->seed_go_easy(seed);
-        EXPECT_EQ(hint("true"), plain_hint) << "seed " << seed;
+        EXPECT_EQ(hint("true", seed), plain_hint) << "seed " << seed;
     }
 }

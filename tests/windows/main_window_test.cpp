@@ -239,28 +239,30 @@ TEST_F(MainWindow, AVideoTooShortForTheClipsSwitchesTheWebcamOff) {
     EXPECT_EQ(w.chat_output->document()->blockCount(), blocks);
 }
 
-// "Go easy on me" opens as the settings have it and is kept there when the dialog is accepted,
-// never when it is cancelled.
+// "Go easy on me" is off by default, opens as the settings have it, and is kept there when the
+// dialog is accepted, never when it is cancelled.
 TEST_F(MainWindow, GoEasyIsKeptInTheSettings) {
     CHESS_MAIN_WINDOW& w = start_window();
     const std::string key = CHESS_APPLICATION_MANAGER::go_easy_key;
-    EXPECT_FALSE(store.value(key).has_value()); // off by default
     answers.push_back([](QDialog& dialog) {
         auto& d = dynamic_cast<NEW_GAME_DIALOG&>(dialog);
         EXPECT_FALSE(d.go_easy_check->isChecked());
         d.go_easy_check->click();
-        d.ok_button->click();
+        d.cancel_button->click();
     });
     w.on_menu_command(S::shortcut_new_game);
-    EXPECT_EQ(store.value(key), std::optional<std::string>("true"));
+    EXPECT_FALSE(store.value(key).has_value());
+
+    store.values[key] = "true";
     answers.push_back([](QDialog& dialog) {
         auto& d = dynamic_cast<NEW_GAME_DIALOG&>(dialog);
         EXPECT_TRUE(d.go_easy_check->isChecked());
         d.go_easy_check->click();
-        d.cancel_button->click();
+        d.ok_button->click();
     });
     w.on_menu_command(S::shortcut_new_game);
-    EXPECT_EQ(store.value(key), std::optional<std::string>("true"));
+    EXPECT_EQ(asked, (std::vector<std::string>{"new_game_dialog", "new_game_dialog"}));
+    EXPECT_EQ(store.value(key), std::optional<std::string>("false"));
 }
 
 // The window system adds nothing to the captions: the application sets no display name.
