@@ -54,7 +54,7 @@ MAX_PLIES = 240
 LEVEL_TIMES = {level: t for level, t in zip(range(5, 21), [4, 5, 6, 7, 8, 9, 10, 15, 20, 25, 30,
                                                            35, 40, 50, 60, 120])}
 # Budgets of the timed levels' fit, in seconds of the engine's time.
-BUDGETS = [0.05, 0.2, 0.8]
+BUDGETS = [0.02, 0.08, 0.32]
 
 
 def stockfish_depth(elo):
