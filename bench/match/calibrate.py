@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Calibrates velmora-engine's skill levels against Stockfish's strength limit.
 
-Every game starts from one of a set of balanced openings, played with both colours. The levels
+Every game starts from one of sixteen balanced openings, played with both colours. The levels
 with a fixed depth (1-4) play as they are, through the engine's Skill Level option; levels 3 and 4
 are measured against Stockfish with UCI_LimitStrength/UCI_Elo; the rows below Stockfish's floor
 (levels 2 and 1, and each level going easy) are chained through head-to-head games against the
@@ -46,6 +46,10 @@ OPENINGS = [
     "e2e4 e7e5 g1f3 b8c6 f1c4 f8c5",
     "d2d4 d7d5 c2c4 c7c6 g1f3 g8f6",
     "e2e4 c7c5 b1c3 b8c6 g2g3 g7g6",
+    "e2e4 e7e5 g1f3 g8f6 f3e5 d7d6 e5f3 f6e4",
+    "e2e4 d7d6 d2d4 g8f6 b1c3 g7g6",
+    "d2d4 f7f5 g2g3 g8f6 f1g2 e7e6",
+    "c2c4 c7c5 g1f3 g8f6 b1c3 b8c6",
 ]
 
 STOCKFISH_FLOOR = 1350
@@ -129,10 +133,12 @@ class Calibration:
     def log(self, text):
         print(f"[{(time.monotonic() - self.started) / 60:5.1f} min] {text}", flush=True)
 
-    def games(self, subject, opponent, count):
-        """Scores of count games, the openings in turn, each with both colours."""
+    def games(self, subject, opponent, count, first=0):
+        """Scores of count games, the openings in turn from game first on, each with both
+        colours. The fixed-depth levels play the same game again from the same opening, so the
+        openings run on rather than start again."""
         jobs = []
-        for i in range(count):
+        for i in range(first, first + count):
             opening = OPENINGS[(i // 2) % len(OPENINGS)]
             jobs.append(self.pool.submit(play_one, self.args.engine, subject, opponent, opening,
                                          i % 2 == 0))
@@ -149,7 +155,7 @@ class Calibration:
         results, margins, names = [], [], []
         for games, near in ((count // 2, guess), (count - count // 2, None)):
             player, rating, margin, name = opponent_near(near if near else estimate(results)[0])
-            results += [(rating, s) for s in self.games(subject, player, games)]
+            results += [(rating, s) for s in self.games(subject, player, games, len(results))]
             margins.append(margin)
             if name not in names:
                 names.append(name)
