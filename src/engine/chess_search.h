@@ -63,12 +63,12 @@ class CHESS_SEARCH {
     // started without a clock gets one.
     void restart_clock(CHESS_SEARCH_LIMITS::DURATION time_limit,
                        CHESS_SEARCH_LIMITS::DURATION iteration_time);
-    // A table of this many slots, empty; the totals of the old one are dropped.
     // The margin of a search that goes easy (see CHESS_SEARCH_LIMITS), until the next reset or
     // change of limits.
     void set_root_margin(int32_t margin) { limits_.root_margin = margin; }
     // Starts the random bonuses of the root moves again from this seed.
     void seed_root_bonus(int32_t seed) { root_random_.set_seed(seed); }
+    // A table of this many slots, empty; the totals of the old one are dropped.
     void resize_hash(int32_t slots) { trans_.resize(slots); }
     void clear_hash() { trans_.clear(); }
     // Searches position; game_positions are the game's history items (their boards count for
