@@ -1,4 +1,6 @@
 #include "app_test_support.h"
+#include "engine/new_game_skill_level.h"
+#include "engine/new_game_strength.h"
 #include "persona/velmora_seal.h"
 
 using namespace app_test;
@@ -124,6 +126,29 @@ TEST_F(Commands, Links) {
     manager->follow_link(link("START_MENU"));
     EXPECT_EQ(last_lines(3), (std::vector<std::string>{"", "[game already in progress]", ""}));
     EXPECT_EQ(ui.count("ask_new_game"), 1);
+}
+
+// The help page on levels ends with the measured strength of every level, as system lines.
+TEST_F(Commands, LevelsHelpShowsTheStrengthTable) {
+    manager->follow_link(link("HELP7"));
+    // Blank, the persona's text, the heading, a line a level, blank.
+    const std::vector<std::string> lines = last_lines(3 + NEW_GAME_SKILL_LEVEL::level_count + 1);
+    EXPECT_EQ(lines[1], "help7 text.");
+    EXPECT_EQ(lines[2].rfind("How strong each level plays", 0), 0u);
+    for (int32_t n = 1; n <= NEW_GAME_SKILL_LEVEL::level_count; ++n) {
+        const std::string& line = lines[2 + n];
+        const auto plain = NEW_GAME_STRENGTH::estimate(n, false);
+        ASSERT_TRUE(plain.has_value()) << "level " << n;
+        const std::string start = "Level " + std::to_string(n) + " " +
+                                  NEW_GAME_SKILL_LEVEL::level(n).description + ": " +
+                                  plain->about_text();
+        EXPECT_EQ(line.rfind(start, 0), 0u) << line;
+        const auto easy = NEW_GAME_STRENGTH::estimate(n, true);
+        EXPECT_EQ(easy.has_value(), n <= NEW_GAME_SKILL_LEVEL::easy_levels);
+        const std::string easy_text = easy ? "going easy " + easy->about_text() : "going easy";
+        EXPECT_EQ(line.find(easy_text) != std::string::npos, easy.has_value()) << line;
+    }
+    EXPECT_EQ(lines.back(), "");
 }
 
 TEST_F(Commands, NewGameCancelledChangesNothing) {

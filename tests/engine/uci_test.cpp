@@ -1,4 +1,6 @@
 // The engine tool as a chess program sees it: a child process spoken to through pipes.
+#include "engine/new_game_skill_level.h"
+#include "engine/new_game_strength.h"
 #include "rules/chess_game.h"
 
 #include <algorithm>
@@ -176,7 +178,9 @@ TEST_F(UciSession, HandshakeOptionsAndReadiness) {
                                "option name Ponder type check default false",
                                "option name MultiPV type spin default 1 min 1 max 1",
                                "option name Skill Level type spin default 20 min 1 max 20",
-                               "option name QSearch type check default true"}) {
+                               "option name QSearch type check default true",
+                               "option name Go Easy type check default false",
+                               "option name UCI_LimitStrength type check default false"}) {
         EXPECT_NE(std::find(lines.begin(), lines.end(), option), lines.end()) << option;
     }
     for (const char* option :
@@ -190,6 +194,44 @@ TEST_F(UciSession, HandshakeOptionsAndReadiness) {
               "info string invalid option: name Hash value 0");
     engine.send("isready");
     EXPECT_EQ(engine.read_until("readyok").size(), 1u);
+}
+
+// UCI_Elo picks the row of the strength table nearest to it: the lowest rating plays the weakest
+// row's level, whose fixed depth the last iteration shows.
+TEST_F(UciSession, LimitStrengthPlaysTheNearestLevel) {
+    const std::vector<NEW_GAME_STRENGTH>& rows = NEW_GAME_STRENGTH::table();
+    ASSERT_FALSE(rows.empty());
+    const NEW_GAME_STRENGTH weakest = *std::min_element(
+        rows.begin(), rows.end(), [](const auto& a, const auto& b) { return a.rating < b.rating; });
+    ENGINE_PROCESS engine;
+    engine.send("uci");
+    const auto handshake = engine.read_until("uciok");
+    EXPECT_EQ(count_prefix(handshake, "option name UCI_Elo type spin default "), 1u);
+    engine.send("setoption name UCI_LimitStrength value true");
+    engine.send("setoption name UCI_Elo value 0"); // below the table: its lowest row
+    engine.send("position startpos");
+    engine.send("go");
+    const auto lines = engine.read_until("bestmove");
+    ASSERT_GE(lines.size(), 2u);
+    EXPECT_EQ(words_after(lines[lines.size() - 2], "info depth").at(0),
+              std::to_string(NEW_GAME_SKILL_LEVEL::level(weakest.level).ply));
+}
+
+// Going easy through UCI: fresh engines seed from the clock, so their first moves differ.
+TEST_F(UciSession, GoEasyVariesTheMovesOfALowLevel) {
+    std::vector<std::string> moves;
+    for (int run = 0; run < 6; ++run) {
+        ENGINE_PROCESS engine;
+        engine.send("setoption name Skill Level value 1");
+        engine.send("setoption name Go Easy value true");
+        engine.send("position startpos");
+        engine.send("go");
+        moves.push_back(best_move(engine.read_until("bestmove")));
+        EXPECT_TRUE(all_legal(CHESS_GAME(), {moves.back()})) << moves.back();
+        usleep(3000); // another millisecond, another seed
+    }
+    std::sort(moves.begin(), moves.end());
+    EXPECT_GE(std::unique(moves.begin(), moves.end()) - moves.begin(), 2);
 }
 
 TEST_F(UciSession, GoDepthReportsEveryIterationWithALegalLine) {

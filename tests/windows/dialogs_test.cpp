@@ -1,6 +1,8 @@
 // The dialogs, answered through the modal seam by working their real widgets.
 #include "engine/new_game_skill_level.h"
+#include "engine/new_game_strength.h"
 #include "windows/chess_file_dialog.h"
+#include "windows/chess_gui_dialog_units.h"
 #include "windows/chess_gui_modal.h"
 #include "windows/chess_load_dialog.h"
 #include "windows/chess_save_dialog.h"
@@ -9,7 +11,9 @@
 #include "windows/nickname_dialog.h"
 
 #include <QAbstractItemView>
+#include <QCheckBox>
 #include <QCompleter>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -134,6 +138,48 @@ TEST_F(DIALOG, NewGameOpensAtTheOptionsLevelWithPlaceholdersReplaced) {
     EXPECT_EQ(chosen->max_time, seven.search_time);
     EXPECT_EQ(chosen->qsearch, seven.want_qsearch);
     EXPECT_EQ(chosen->player_color, 1);
+}
+
+// Every level shows its measured strength, the going-easy one at levels 1-4 once the box is
+// ticked; the strength sits inside the frame and the check box below the designed controls,
+// which stay where they were designed.
+TEST_F(DIALOG, NewGameShowsEachLevelsStrength) {
+    NEW_GAME_DIALOG dialog(nullptr);
+    answer<NEW_GAME_DIALOG>([](NEW_GAME_DIALOG& d) {
+        EXPECT_EQ(d.ok_button->geometry(), CHESS_GUI_DIALOG_UNITS::rect(95, 149, 40, 14));
+        EXPECT_EQ(d.cancel_button->geometry(), CHESS_GUI_DIALOG_UNITS::rect(148, 149, 40, 14));
+        const QRect frame = d.findChild<QGroupBox*>()->geometry();
+        EXPECT_TRUE(frame.contains(d.strength_txt->geometry()));
+        for (const QWidget* other :
+             {static_cast<QWidget*>(d.qsearch_txt), static_cast<QWidget*>(d.level_picture)}) {
+            EXPECT_FALSE(d.strength_txt->geometry().intersects(other->geometry()));
+        }
+        EXPECT_GE(d.go_easy_check->geometry().top(), d.ok_button->geometry().bottom());
+        EXPECT_TRUE(d.rect().contains(d.go_easy_check->geometry()));
+
+        for (const bool easy : {false, true}) {
+            if (d.go_easy_check->isChecked() != easy) {
+                QTest::mouseClick(d.go_easy_check, Qt::LeftButton, {},
+                                  QPoint(4, d.go_easy_check->height() / 2));
+            }
+            ASSERT_EQ(d.go_easy_check->isChecked(), easy);
+            for (int32_t n = 1; n <= NEW_GAME_SKILL_LEVEL::level_count; ++n) {
+                d.skill_slider->setValue(n);
+                const auto row =
+                    NEW_GAME_STRENGTH::estimate(n, easy && n <= NEW_GAME_SKILL_LEVEL::easy_levels);
+                ASSERT_TRUE(row.has_value()) << "level " << n;
+                EXPECT_EQ(d.strength_txt->text().toStdString(), "Strength: " + row->about_text())
+                    << "level " << n << (easy ? " going easy" : "");
+            }
+        }
+        // Ticking the box shows the change at once.
+        d.skill_slider->setValue(1);
+        d.go_easy_check->click();
+        EXPECT_EQ(d.strength_txt->text().toStdString(),
+                  "Strength: " + NEW_GAME_STRENGTH::estimate(1, false)->about_text());
+        QTest::mouseClick(d.cancel_button, Qt::LeftButton);
+    });
+    EXPECT_FALSE(dialog.ask(CHESS_GAME_OPTIONS()).has_value());
 }
 
 QStringList items(const QListWidget* list) {
