@@ -4,7 +4,6 @@
 #include "persona/velmora_markup_check.h"
 #include "persona/velmora_text_rules.h"
 
-#include <chrono>
 #include <filesystem>
 #include <fstream>
 

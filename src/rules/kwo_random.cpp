@@ -7,6 +7,14 @@ KWO_RANDOM::KWO_RANDOM(int32_t seed) {
     set_seed(seed);
 }
 
+int32_t KWO_RANDOM::clock_seed() {
+    const auto now = std::chrono::steady_clock::now().time_since_epoch();
+    const int64_t ms = std::chrono::duration_cast<std::chrono::milliseconds>(now).count();
+    const auto seed = static_cast<int32_t>(ms & 0x7fffffff);
+    // A zero seed would leave the generator at zero for ever.
+    return seed == 0 ? 1 : seed;
+}
+
 void KWO_RANDOM::set_seed(int32_t seed) {
     seed_ = seed;
     state_[1] = seed;
@@ -44,11 +52,4 @@ int32_t KWO_RANDOM::item_in_range(int32_t low, int32_t high) const {
         return low;
     }
     return static_cast<int32_t>(low + std::llabs(static_cast<int64_t>(item_)) % span);
-}
-
-int32_t KWO_RANDOM::clock_seed() {
-    const auto now = std::chrono::steady_clock::now().time_since_epoch();
-    const int64_t ms = std::chrono::duration_cast<std::chrono::milliseconds>(now).count();
-    const auto seed = static_cast<int32_t>(ms & 0x7fffffff);
-    return seed == 0 ? 1 : seed;
 }
