@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <poll.h>
+#include <set>
 #include <signal.h>
 #include <sstream>
 #include <string>
@@ -180,7 +181,9 @@ TEST_F(UciSession, HandshakeOptionsAndReadiness) {
                                "option name Skill Level type spin default 20 min 1 max 20",
                                "option name QSearch type check default true",
                                "option name Go Easy type check default false",
-                               "option name UCI_LimitStrength type check default false"}) {
+                               "option name UCI_LimitStrength type check default false",
+
+                               "option name OwnBook type check default false"}) {
         EXPECT_NE(std::find(lines.begin(), lines.end(), option), lines.end()) << option;
     }
     for (const char* option :
@@ -258,6 +261,37 @@ TEST_F(UciSession, GoDepthReportsEveryIterationWithALegalLine) {
     }
     const auto last = words_after(lines[2], " pv ");
     EXPECT_EQ(lines.back(), "bestmove " + last.at(0) + " ponder " + last.at(1));
+}
+
+// With OwnBook on, a position inside the book is answered from it at once, and each run of the
+// program draws with a seed of its own; out of the book, and with OwnBook off, the search plays.
+TEST_F(UciSession, OwnBookAnswersInsideTheBookAtRandom) {
+    std::set<std::string> replies;
+    for (int run = 0; run < 10; ++run) {
+        ENGINE_PROCESS engine;
+        engine.send("setoption name OwnBook value true");
+        engine.send("position startpos moves e2e4");
+        engine.send("go depth 1");
+        const auto lines = engine.read_until("bestmove");
+        ASSERT_EQ(lines.size(), 2u);
+        EXPECT_EQ(lines.front(), "info string book move");
+        const auto move = words_after(lines.back(), "bestmove ");
+        ASSERT_EQ(move.size(), 1u);
+        EXPECT_TRUE(all_legal(CHESS_GAME(), {"e2e4", move.front()})) << lines.back();
+        replies.insert(move.front());
+        if (run == 0) {
+            engine.send("position startpos moves h2h4 h7h5 a2a4 a7a5 h1h3 a8a6 a1a3");
+            engine.send("go depth 1");
+            EXPECT_TRUE(starts_with(engine.read_until("bestmove").front(), "info depth 1 "));
+            engine.send("setoption name OwnBook value false");
+            engine.send("position startpos moves e2e4");
+            engine.send("go depth 1");
+            EXPECT_TRUE(starts_with(engine.read_until("bestmove").front(), "info depth 1 "));
+        }
+        engine.send("quit");
+        EXPECT_EQ(engine.exit_status(5000), 0);
+    }
+    EXPECT_GE(replies.size(), 2u);
 }
 
 // Every form of "go" is answered once; malformed and unknown parameters are reported and left

@@ -1,6 +1,7 @@
 #include "chess_uci_engine.h"
 
 #include "chess_uci_go.h"
+#include "engine/chess_opening_book.h"
 #include "engine/new_game_skill_level.h"
 #include "engine/new_game_strength.h"
 #include "rules/chess_fen_reader.h"
@@ -149,6 +150,7 @@ void CHESS_UCI_ENGINE::identify() {
     const auto [low, high] = elo_range();
     say("option name UCI_Elo type spin default " + std::to_string(high) + " min " +
         std::to_string(low) + " max " + std::to_string(high));
+    say("option name OwnBook type check default false");
     say("uciok");
 }
 
@@ -167,7 +169,7 @@ void CHESS_UCI_ENGINE::set_option(const std::string& arguments) {
     if (name == "clear hash") {
         engine_.clear_hash();
     } else if (name == "qsearch" || name == "ponder" || name == "go easy" ||
-               name == "uci_limitstrength") {
+               name == "uci_limitstrength" || name == "ownbook") {
         accepted = value == "true" || value == "false";
         const bool on = value == "true";
         if (accepted && name == "qsearch") {
@@ -176,6 +178,8 @@ void CHESS_UCI_ENGINE::set_option(const std::string& arguments) {
             go_easy_ = on;
         } else if (accepted && name == "uci_limitstrength") {
             limit_strength_ = on;
+        } else if (accepted && name == "ownbook") {
+            own_book_ = on;
         }
     } else {
         accepted = set_spin_option(name, value);
@@ -263,6 +267,9 @@ void CHESS_UCI_ENGINE::go(const std::string& arguments) {
     for (const std::string& fault : command.faults()) {
         say("info string " + fault);
     }
+    if (answer_from_book(command)) {
+        return;
+    }
     const PLAY_LEVEL chosen = play_level();
     CHESS_SEARCH_LIMITS limits = command.limits(NEW_GAME_SKILL_LEVEL::level(chosen.level),
                                                 chosen.want_qsearch, move_overhead_);
@@ -281,6 +288,22 @@ void CHESS_UCI_ENGINE::go(const std::string& arguments) {
     last_line_.clear();
     search_started_ = std::chrono::steady_clock::now();
     worker_ = std::thread([this] { run_search(); });
+}
+
+// With OwnBook on, a position inside the book is answered at once with a book move drawn at
+// random; searches that wait for "stop" or "ponderhit" always search.
+bool CHESS_UCI_ENGINE::answer_from_book(const CHESS_UCI_GO& command) {
+    if (!own_book_ || command.infinite() || command.ponder()) {
+        return false;
+    }
+    const std::optional<CHESS_MOVE> m =
+        CHESS_OPENING_BOOK::instance().choose(game_.board(), random_);
+    if (!m) {
+        return false;
+    }
+    say("info string book move");
+    say("bestmove " + m->uci_text());
+    return true;
 }
 
 void CHESS_UCI_ENGINE::ponderhit() {

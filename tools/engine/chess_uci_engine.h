@@ -8,6 +8,7 @@
 
 #include "engine/chess_search_no_thread.h"
 #include "rules/chess_game.h"
+#include "rules/kwo_random.h"
 
 #include <chrono>
 #include <condition_variable>
@@ -16,6 +17,8 @@
 #include <ostream>
 #include <string>
 #include <thread>
+
+class CHESS_UCI_GO;
 
 class CHESS_UCI_ENGINE {
   public:
@@ -42,6 +45,7 @@ class CHESS_UCI_ENGINE {
     bool set_spin_option(const std::string& name, const std::string& value);
     void set_position(const std::string& arguments);
     void go(const std::string& arguments);
+    bool answer_from_book(const CHESS_UCI_GO& command);
     void ponderhit();
     void stop_search();
     void new_game();
@@ -69,6 +73,9 @@ class CHESS_UCI_ENGINE {
     bool go_easy_ = false;
     bool limit_strength_ = false;
     int32_t elo_ = 0;
+    // The opening book: off by default, so that fixed-depth searches stay as they are.
+    bool own_book_ = false;
+    KWO_RANDOM random_{KWO_RANDOM::clock_seed()};
     std::chrono::milliseconds move_overhead_{default_move_overhead_ms};
     std::thread worker_;
     // Between the reader and the worker: whether the answer waits ("go infinite", "go ponder"),
