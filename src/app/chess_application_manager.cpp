@@ -3,6 +3,7 @@
 #include "app/chess_announcement.h"
 #include "app/chess_application_install_dir.h"
 #include "app/chess_review_worker.h"
+#include "engine/chess_opening_book.h"
 #include "engine/chess_search_no_thread.h"
 #include "engine/new_game_skill_level.h"
 #include "engine/new_game_strength.h"
@@ -34,6 +35,8 @@ const std::string debug_name = "debug_game.txt";
 const std::string persona_name = "velmora_chess.dat";
 const std::string video_name = "velmora_chess.avi";
 const std::string no_game = "no game";
+const std::string vary_openings_key = "VaryOpenings";
+const std::string opening_group = "@OPENING";
 
 using UI = CHESS_APPLICATION_USER_INTERFACE;
 using G = CHESS_GENERAL_CONSTANTS;
@@ -91,6 +94,8 @@ void CHESS_APPLICATION_MANAGER::start() {
         return;
     }
     check_video_file();
+    const std::optional<std::string> vary = settings_.value(vary_openings_key);
+    vary_openings_ = !vary || (*vary != "false" && *vary != "0");
     file_name_.clear();
     game_options_ = CHESS_GAME_OPTIONS();
     game_ = CHESS_GAME();
@@ -426,6 +431,7 @@ void CHESS_APPLICATION_MANAGER::begin_game(const CHESS_GAME& g, const CHESS_GAME
     }
     current_ply_ = game_.move_count();
     ui_.set_history_plies(current_ply_);
+    remember_openings_played();
     refresh_board();
     show_statuses();
     update_score();
@@ -470,7 +476,26 @@ void CHESS_APPLICATION_MANAGER::computer_turn() {
     side_to_move_ = velmora_color_;
     ui_.show_side_to_move(side_to_move_);
     set_state(state_thinking);
-    start_search();
+    if (!take_book_move()) {
+        start_search();
+    }
+}
+
+void CHESS_APPLICATION_MANAGER::set_vary_openings(bool on) {
+    vary_openings_ = on;
+    settings_.set_value(vary_openings_key, on ? "true" : "false");
+}
+
+bool CHESS_APPLICATION_MANAGER::take_book_move() {
+    book_move_ = vary_openings_ ? CHESS_OPENING_BOOK::instance().choose(game_.board(), book_random_)
+                                : std::nullopt;
+    if (!book_move_) {
+        return false;
+    }
+    ui_.disable_board();
+    begin_thinking();
+    search_pending_ = true;
+    return true;
 }
 
 // The search runs to its end inside this call, handing pending window messages to the window
@@ -550,7 +575,9 @@ void CHESS_APPLICATION_MANAGER::play_player_move(const CHESS_MOVE& move, bool an
 }
 
 void CHESS_APPLICATION_MANAGER::computer_move() {
-    const std::optional<CHESS_MOVE> move = legal_or_first(search_->item());
+    const std::optional<CHESS_MOVE> move =
+        legal_or_first(book_move_ ? book_move_ : search_->item());
+    book_move_.reset();
     if (!move) {
         end_thinking();
         return;
@@ -635,6 +662,7 @@ void CHESS_APPLICATION_MANAGER::announce_end(std::initializer_list<std::string> 
 void CHESS_APPLICATION_MANAGER::raise_move_event(const CHESS_MOVE& move, int32_t captured_kind,
                                                  bool by_velmora) {
     const bool gives_check = game_.board().in_check(G::opponent(move.side()));
+    name_opening();
     VELMORA_EVENT event =
         VELMORA_EVENT::for_move(by_velmora, gives_check, move.type, captured_kind);
     event.variables = last_move_variables();
@@ -648,6 +676,32 @@ VELMORA_CHAT_VARIABLES CHESS_APPLICATION_MANAGER::last_move_variables() const {
     }
     const CHESS_GAME_HISTORY_ITEM& last = game_.history().back();
     return VELMORA_MOVE_VARIABLES::of(last.board, last.move);
+}
+
+void CHESS_APPLICATION_MANAGER::name_opening() {
+    const std::optional<std::string> name = CHESS_OPENING_BOOK::instance().name(game_.board());
+    if (!name ||
+        std::find(named_openings_.begin(), named_openings_.end(), *name) != named_openings_.end()) {
+        return;
+    }
+    named_openings_.push_back(*name);
+    announce({"[OPENING: ", *name, "]"});
+    txtutil_->set_variable("opening", *name);
+    if (const std::optional<VELMORA_TEXT> text = velmora_->db().random_text(opening_group)) {
+        ui_.add_sentences(txtutil_->velmora_sentences(*text));
+    }
+}
+
+// A resumed or loaded game does not name again the openings its moves have passed.
+void CHESS_APPLICATION_MANAGER::remember_openings_played() {
+    named_openings_.clear();
+    for (const CHESS_GAME_HISTORY_ITEM& item : game_.history()) {
+        CHESS_POSITION board = item.board;
+        item.move.execute(board);
+        if (const std::optional<std::string> name = CHESS_OPENING_BOOK::instance().name(board)) {
+            named_openings_.push_back(*name);
+        }
+    }
 }
 
 void CHESS_APPLICATION_MANAGER::tick() {

@@ -16,6 +16,7 @@
 #include "persona/chess_link_data.h"
 #include "persona/velmora_chat_variables.h"
 #include "rules/chess_game.h"
+#include "rules/kwo_random.h"
 
 #include <array>
 #include <cstdint>
@@ -90,6 +91,12 @@ class CHESS_APPLICATION_MANAGER : public CHESS_APP_STATE_CONSTANTS,
     static constexpr int32_t levels_help_topic = 7;
     // Starts the random mistakes of every later game from this seed instead of the clock.
     void seed_go_easy(int32_t seed) { go_easy_seed_ = seed; }
+    // "Vary my openings": her first moves come from the opening book, drawn at random. Kept in
+    // the settings as "VaryOpenings"; on unless that reads "false" or "0".
+    bool vary_openings() const { return vary_openings_; }
+    void set_vary_openings(bool on);
+    // Restarts the book's generator, so that a run of book moves can be repeated.
+    void seed_openings(int32_t seed) { book_random_.set_seed(seed); }
 
     // What the manager holds, for reading.
     int32_t state() const;
@@ -130,6 +137,9 @@ class CHESS_APPLICATION_MANAGER : public CHESS_APP_STATE_CONSTANTS,
     bool going_easy() const;
     void continue_game();
     void computer_turn();
+    // Takes her move from the opening book when variety is on and the game is still in the book;
+    // the move is played at the next tick as a search's would be.
+    bool take_book_move();
     void start_search();
     void begin_thinking();
     void end_thinking();
@@ -148,6 +158,10 @@ class CHESS_APPLICATION_MANAGER : public CHESS_APP_STATE_CONSTANTS,
     void raise_move_event(const CHESS_MOVE& move, int32_t captured_kind, bool by_velmora);
     // The chat variables of the last move played ($move, $piece, ...); none before the first.
     VELMORA_CHAT_VARIABLES last_move_variables() const;
+    // Names the opening the moves have reached, once a game, and lets her react from the
+    // persona's optional @OPENING group.
+    void name_opening();
+    void remember_openings_played();
     void resign();
     void resume();
     void take_back(int32_t plies, bool taunt);
@@ -213,6 +227,12 @@ class CHESS_APPLICATION_MANAGER : public CHESS_APP_STATE_CONSTANTS,
     std::string data_directory_;
     std::optional<std::string> last_hint_string_;
     std::optional<CHESS_MOVE> last_hint_;
+    // A book move waiting for the tick that plays it, in place of the search's.
+    std::optional<CHESS_MOVE> book_move_;
+    KWO_RANDOM book_random_{KWO_RANDOM::clock_seed()};
+    bool vary_openings_ = true;
+    // The openings this game has named already.
+    std::vector<std::string> named_openings_;
     bool failed_ = false;
     bool started_ = false;
     bool cam_on_ = false;

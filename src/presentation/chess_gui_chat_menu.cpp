@@ -7,17 +7,29 @@ namespace {
 using M = CHESS_GUI_CHAT_MENU;
 
 // The items in menu order; 0 stands for a separator.
-constexpr std::array<int32_t, 22> menu_layout = {1,           3,
-                                                 2,           M::export_pgn,
-                                                 0,           5,
-                                                 6,           4,
-                                                 0,           7,
-                                                 8,           0,
-                                                 9,           10,
-                                                 0,           M::flip_board,
-                                                 M::webcam,   M::standard_notation,
-                                                 0,           M::zoom_in,
-                                                 M::zoom_out, M::zoom_reset};
+constexpr std::array<int32_t, 23> menu_layout = {1,
+                                                 3,
+                                                 2,
+                                                 M::export_pgn,
+                                                 0,
+                                                 5,
+                                                 6,
+                                                 4,
+                                                 0,
+                                                 7,
+                                                 8,
+                                                 0,
+                                                 9,
+                                                 10,
+                                                 0,
+                                                 M::flip_board,
+                                                 M::webcam,
+                                                 M::standard_notation,
+                                                 M::vary_openings,
+                                                 0,
+                                                 M::zoom_in,
+                                                 M::zoom_out,
+                                                 M::zoom_reset};
 
 struct ITEM {
     int32_t id;
@@ -29,8 +41,8 @@ struct ITEM {
 
 // Built on first use: standard keys are looked up in the platform's theme, which exists only once
 // the application does.
-const std::array<ITEM, 7>& window_items() {
-    static const std::array<ITEM, 7> items = {{
+const std::array<ITEM, 8>& window_items() {
+    static const std::array<ITEM, 8> items = {{
         {M::zoom_in, "Zoom in", QKeySequence::ZoomIn},
         {M::zoom_out, "Zoom out", QKeySequence::ZoomOut},
         {M::zoom_reset, "Actual size", QKeySequence(Qt::CTRL | Qt::Key_0)},
@@ -38,6 +50,7 @@ const std::array<ITEM, 7>& window_items() {
         {M::webcam, "Webcam on/off", QKeySequence(Qt::Key_W)},
         {M::standard_notation, "Standard notation", QKeySequence(Qt::CTRL | Qt::Key_T)},
         {M::export_pgn, "Export PGN\u2026", QKeySequence(Qt::CTRL | Qt::Key_E)},
+        {M::vary_openings, "Vary my openings", QKeySequence()},
     }};
     return items;
 }
@@ -107,6 +120,7 @@ CHESS_GUI_CHAT_MENU::CHESS_GUI_CHAT_MENU(QWidget* parent) : QMenu(parent) {
         action->setShortcutContext(Qt::WindowShortcut);
     }
     command_action(standard_notation)->setCheckable(true);
+    command_action(vary_openings)->setCheckable(true);
     connect(this, &QMenu::triggered, this, &CHESS_GUI_CHAT_MENU::report);
 }
 

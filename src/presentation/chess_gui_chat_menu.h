@@ -1,9 +1,9 @@
 // The pop-up menu of commands offered beside the chat: the game's commands ("New game", "Load
 // game", "Save game"; "Hint", "Undo move", "Resign"; "Change nickname", "Game statistics";
-// "About", "Help"), then the window's own (export, view, speech and zoom), with separators
-// between the groups. Each item carries its command identifier (CHESS_SHORTCUT_CONSTANTS for the
-// game's, the constants below for the window's) and its keyboard shortcut, shown beside it; a
-// greyed item's shortcut does nothing. The chosen identifier is reported through command_chosen,
+// "About", "Help"), then the window's own (export, view, the openings setting and zoom), with
+// separators between the groups. Each item carries its command identifier (CHESS_SHORTCUT_CONSTANTS
+// for the game's, the constants below for the window's) and its keyboard shortcut, shown beside it;
+// a greyed item's shortcut does nothing. The chosen identifier is reported through command_chosen,
 // whether the item was clicked or its keys pressed.
 #pragma once
 
@@ -24,6 +24,8 @@ class CHESS_GUI_CHAT_MENU : public QMenu, public CHESS_SHORTCUT_CONSTANTS {
     static constexpr int32_t webcam = 15;
     static constexpr int32_t standard_notation = 16;
     static constexpr int32_t export_pgn = 17;
+    // A setting the menu shows checked or not.
+    static constexpr int32_t vary_openings = 18;
 
     explicit CHESS_GUI_CHAT_MENU(QWidget* parent);
 

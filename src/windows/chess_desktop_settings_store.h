@@ -19,8 +19,7 @@ class CHESS_DESKTOP_SETTINGS_STORE : public CHESS_SETTINGS_STORE {
     std::string user_data_directory() const override;
     std::string location() const override;
 
-    // The window's zoom in percent (key "Zoom"), none when not recorded or not a number. It is
-    // only written into an existing settings file, whose other keys it keeps.
+    // The window's zoom in percent (key "Zoom"), none when not recorded or not a number.
     std::optional<int32_t> zoom() const;
     void set_zoom(int32_t percent) const;
 };

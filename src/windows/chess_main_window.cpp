@@ -345,6 +345,7 @@ void CHESS_MAIN_WINDOW::start() {
         close_after_failed_start();
         return;
     }
+    chat_menu->command_action(CHESS_GUI_CHAT_MENU::vary_openings)->setChecked(mgr->vary_openings());
     if (!closed_) {
         timer_.start();
     }
@@ -398,6 +399,11 @@ void CHESS_MAIN_WINDOW::on_menu_command(int32_t id) {
         return;
     case CHESS_GUI_CHAT_MENU::export_pgn:
         export_pgn();
+        return;
+    case CHESS_GUI_CHAT_MENU::vary_openings:
+        if (ready()) {
+            mgr->set_vary_openings(chat_menu->command_action(id)->isChecked());
+        }
         return;
     default:
         break;

@@ -94,6 +94,8 @@ class APP_TEST : public testing::Test {
         fs::copy_file(fixture_persona(), install / "velmora_chess.dat");
         write_file((install / "velmora_chess.avi").string(), "video");
         store.values["InstallPath"] = install.string();
+        // The opening book off: these tests follow the specified search's replies.
+        store.values["VaryOpenings"] = "false";
         store.user_directory = (root / "user").string();
     }
 

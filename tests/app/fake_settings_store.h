@@ -23,7 +23,9 @@ class FAKE_SETTINGS_STORE : public CHESS_SETTINGS_STORE {
         return found->second;
     }
     void set_value(const std::string& name, const std::string& value) const override {
-        values[name] = value;
+        if (key_present) {
+            values[name] = value;
+        }
     }
     std::string user_data_directory() const override { return user_directory; }
     std::string location() const override { return settings_file; }

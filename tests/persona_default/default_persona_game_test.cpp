@@ -40,6 +40,8 @@ class DefaultPersonaGame : public testing::Test {
             fs::copy_file(fs::path(VELMORA_SHARE_DIR) / name, root / "install" / name);
         }
         store.values["InstallPath"] = (root / "install").string();
+        // The opening book off: these tests follow the specified search's replies.
+        store.values["VaryOpenings"] = "false";
         store.user_directory = (root / "user").string();
     }
     void TearDown() override { fs::remove_all(root); }

@@ -28,6 +28,9 @@ class TEST_SETTINGS_STORE : public CHESS_SETTINGS_STORE {
     std::string user_directory;
 
     bool has_key() const override { return !values.empty(); }
+    void set_value(const std::string& name, const std::string& value) const override {
+        values[name] = value;
+    }
     std::optional<std::string> value(const std::string& name) const override {
         const auto found = values.find(name);
         return found == values.end() ? std::nullopt : std::optional<std::string>(found->second);
@@ -55,6 +58,8 @@ class MAIN_WINDOW_TEST : public testing::Test {
         std::filesystem::copy_file(std::string(VELMORA_TEST_DATA) + "/app/velmora_chess.dat",
                                    install / "velmora_chess.dat");
         store.values["InstallPath"] = install.string();
+        // The opening book off: these tests follow the specified search's replies.
+        store.values["VaryOpenings"] = "false";
         store.user_directory = (root / "user").string();
         CHESS_GUI_MODAL::set_handler([this](QDialog& dialog) { answer(dialog); });
     }
