@@ -83,6 +83,7 @@ std::set<std::string> variables_for(const std::string& group) {
         {"@LOAD_ERROR", {"MSG"}},
         {"@ISSUE_HINT", {"HINT"}},
         {"@CHANGE_NICKNAME", {"OLD", "NEW"}},
+        {"@OPENING", {"OPENING"}},
         {"@STATISTICS",
          {"NPS", "LAST_NPS", "LAST_NC", "TSLOTS", "SLOTS", "COLLISION", "LOOKUP", "BS", "SKILL"}}};
     std::set<std::string> names = {"PLAYER"};
@@ -265,7 +266,7 @@ TEST_F(DefaultPersona, DrawnTextsReachTheChatAsCleanPhrases) {
          {"player", "filename", "msg",     "hint",        "old",   "new",
           "nps",    "last_nps", "last_nc", "tslots",      "slots", "collision",
           "lookup", "bs",       "skill",   "move",        "piece", "captured",
-          "square", "played",   "better",  "move_number", "loss"}) {
+          "square", "played",   "better",  "move_number", "loss",  "opening"}) {
         chat.set_variable(variable, "value");
     }
     velmora->db().seed(7);

@@ -319,6 +319,7 @@ TEST(ChatMenu, ItemsInOrderWithSeparatorsGreyedByIdentifier) {
                                   "Flip board F",
                                   "Webcam on/off W",
                                   "Standard notation Ctrl+T",
+                                  "Vary my openings ",
                                   "-",
                                   "Zoom in Ctrl++",
                                   "Zoom out Ctrl+-",

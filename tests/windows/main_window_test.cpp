@@ -197,6 +197,27 @@ TEST_F(MainWindow, TheCommandIconPopsUpTheMenuLeftOfIt) {
     EXPECT_TRUE(w.chat_output->toPlainText().contains(QStringLiteral("About Velmora.")));
 }
 
+// The fixture's settings hold "VaryOpenings" false; a click on the item turns the book on and
+// records it, the next turns it off again.
+TEST_F(MainWindow, TheMenuItemVaryMyOpeningsShowsAndKeepsTheSetting) {
+    CHESS_MAIN_WINDOW& w = start_window();
+    QAction* item = w.chat_menu->command_action(CHESS_GUI_CHAT_MENU::vary_openings);
+    ASSERT_NE(item, nullptr);
+    EXPECT_EQ(item->text(), QStringLiteral("Vary my openings"));
+    EXPECT_TRUE(item->isCheckable());
+    for (const bool on : {true, false}) {
+        EXPECT_EQ(item->isChecked(), !on);
+        QTest::mouseClick(w.chat_icon, Qt::LeftButton);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return w.chat_menu->isVisible(); }, 2000));
+        QTest::mouseClick(w.chat_menu, Qt::LeftButton, {},
+                          w.chat_menu->actionGeometry(item).center());
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !w.chat_menu->isVisible(); }, 2000));
+        EXPECT_EQ(item->isChecked(), on);
+        EXPECT_EQ(manager().vary_openings(), on);
+        EXPECT_EQ(store.values["VaryOpenings"], on ? "true" : "false");
+    }
+}
+
 TEST_F(MainWindow, TheWebcamButtonSwitchesThePacing) {
     add_video();
     CHESS_MAIN_WINDOW& w = start_window();
