@@ -2,11 +2,11 @@
 //
 // The opening data names positions (ECO code, name, EPD), not the moves that reach them. This
 // walks the legal moves from the starting position, breadth first, through named positions and up
-// to two unnamed plies between them, and prints for every named position it reaches the shortest
+// to two unnamed plies between them, and prints for every named position it reaches a shortest
 // line: ECO code, name and the moves in UCI form, tab separated, in the order of the input.
-// Where lines of equal length reach a position, the one through the most popular first move wins
-// (1. e4, 1. d4, 1. Nf3, 1. c4), and then the one through named positions, so transposed move
-// orders give way to the usual ones.
+// Among lines of equal length the one through most positions of the opening's own family wins,
+// then the one through the most popular first move (1. e4, 1. d4, 1. Nf3, 1. c4) and through
+// pawn moves first, so transposed move orders give way to the usual ones.
 #include "rules/chess_fen_reader.h"
 #include "rules/chess_game.h"
 
@@ -15,11 +15,9 @@
 #include <deque>
 #include <fstream>
 #include <iostream>
-#include <iterator>
 #include <sstream>
 #include <string>
 #include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
 namespace {
@@ -31,12 +29,6 @@ struct NAMED_POSITION {
     std::string eco;
     std::string name;
     std::string line;
-};
-
-struct WALK_STEP {
-    CHESS_POSITION board;
-    std::string line;
-    int32_t unnamed_plies;
 };
 
 // Placement, side to move and castling rights: what names a position. The en-passant square is
@@ -85,53 +77,149 @@ bool read_positions(const char* path, std::vector<std::string>& order,
     return true;
 }
 
-// The moves from board, the popular first moves first.
+// The moves from board: the popular first moves, then pawn moves, then the rest. Openings
+// mostly start with pawns, so where two move orders meet, the pawn's comes first.
 std::vector<CHESS_MOVE> ordered_moves(const CHESS_POSITION& board) {
     std::vector<CHESS_MOVE> moves = CHESS_GAME(board).legal_moves();
-    std::stable_sort(moves.begin(), moves.end(), [](const CHESS_MOVE& a, const CHESS_MOVE& b) {
-        const auto rank = [](const CHESS_MOVE& m) {
-            return std::find(popular_first_moves.begin(), popular_first_moves.end(), m.uci_text()) -
-                   popular_first_moves.begin();
-        };
-        return rank(a) < rank(b);
-    });
+    const auto rank = [](const CHESS_MOVE& m) {
+        const auto popular =
+            std::find(popular_first_moves.begin(), popular_first_moves.end(), m.uci_text());
+        if (popular != popular_first_moves.end()) {
+            return popular - popular_first_moves.begin();
+        }
+        const bool pawn = CHESS_PIECE_CONSTANTS::kind_of(m.piece) == CHESS_PIECE_CONSTANTS::pawn;
+        return std::ssize(popular_first_moves) + (pawn ? 0 : 1);
+    };
+    std::stable_sort(moves.begin(), moves.end(),
+                     [&](const CHESS_MOVE& a, const CHESS_MOVE& b) { return rank(a) < rank(b); });
     return moves;
 }
 
-void walk(std::unordered_map<std::string, NAMED_POSITION>& named) {
-    std::deque<WALK_STEP> queue;
-    std::unordered_set<std::string> seen;
-    CHESS_GAME start;
-    queue.push_back(WALK_STEP{start.board(), "", 0});
-    seen.insert(position_key(start.board()));
-    while (!queue.empty()) {
-        WALK_STEP step = std::move(queue.front());
-        queue.pop_front();
-        std::vector<WALK_STEP> unnamed;
-        for (const CHESS_MOVE& m : ordered_moves(step.board)) {
-            CHESS_POSITION child = step.board;
-            m.execute(child);
-            const std::string key = position_key(child);
-            const auto found = named.find(key);
-            const bool is_named = found != named.end();
-            if (!is_named && step.unnamed_plies == max_unnamed_plies) {
-                continue;
-            }
-            if (!seen.insert(key).second) {
-                continue;
-            }
-            const std::string line =
-                step.line.empty() ? m.uci_text() : step.line + " " + m.uci_text();
-            if (is_named) {
-                found->second.line = line;
-                queue.push_back(WALK_STEP{child, line, 0});
-            } else {
-                unnamed.push_back(WALK_STEP{child, line, step.unnamed_plies + 1});
+// A position of the walk: how far from the start, how many unnamed plies lead into it, and every
+// position one ply nearer the start that reaches it, with the move.
+struct WALK_NODE {
+    int32_t depth = 0;
+    int32_t unnamed_plies = 0;
+    const NAMED_POSITION* named = nullptr;
+    std::vector<std::pair<int32_t, std::string>> parents;
+};
+
+class OPENING_WALK {
+  public:
+    explicit OPENING_WALK(std::unordered_map<std::string, NAMED_POSITION>& named) : named_(named) {}
+
+    // Breadth first from the starting position, keeping every shortest way into each position.
+    void run() {
+        std::deque<std::pair<int32_t, CHESS_POSITION>> queue;
+        CHESS_GAME start;
+        ids_.emplace(position_key(start.board()), 0);
+        nodes_.emplace_back();
+        queue.emplace_back(0, start.board());
+        while (!queue.empty()) {
+            const auto [id, board] = queue.front();
+            queue.pop_front();
+            for (const CHESS_MOVE& m : ordered_moves(board)) {
+                CHESS_POSITION child = board;
+                m.execute(child);
+                visit(id, m.uci_text(), child, queue);
             }
         }
-        std::move(unnamed.begin(), unnamed.end(), std::back_inserter(queue));
     }
-}
+
+    // The line to a named position: among the shortest, the one through most positions of the
+    // same opening family ("Sicilian Defense" for "Sicilian Defense: Najdorf Variation"), then
+    // through most named positions; the usual move order of an opening names its positions.
+    void write_lines() {
+        for (const auto& [key, id] : ids_) {
+            NODE_SCORES scores;
+            const WALK_NODE& node = nodes_[static_cast<std::size_t>(id)];
+            if (node.named != nullptr) {
+                const std::string family = family_of(node.named->name);
+                best(id, family, scores);
+                named_.at(key).line = line_to(id, scores);
+            }
+        }
+    }
+
+  private:
+    using NODE_SCORES = std::unordered_map<int32_t, std::pair<int32_t, std::size_t>>;
+
+    void visit(int32_t parent, const std::string& move, const CHESS_POSITION& child,
+               std::deque<std::pair<int32_t, CHESS_POSITION>>& queue) {
+        const WALK_NODE& from = nodes_[static_cast<std::size_t>(parent)];
+        const std::string key = position_key(child);
+        const auto found = named_.find(key);
+        const int32_t unnamed = found != named_.end() ? 0 : from.unnamed_plies + 1;
+        if (unnamed > max_unnamed_plies) {
+            return;
+        }
+        const int32_t depth = from.depth + 1;
+        const auto known = ids_.find(key);
+        if (known == ids_.end()) {
+            const auto id = static_cast<int32_t>(nodes_.size());
+            ids_.emplace(key, id);
+            WALK_NODE node;
+            node.depth = depth;
+            node.unnamed_plies = unnamed;
+            node.named = found != named_.end() ? &found->second : nullptr;
+            node.parents.emplace_back(parent, move);
+            nodes_.push_back(std::move(node));
+            queue.emplace_back(id, child);
+            return;
+        }
+        WALK_NODE& node = nodes_[static_cast<std::size_t>(known->second)];
+        if (node.depth == depth) {
+            node.parents.emplace_back(parent, move);
+            node.unnamed_plies = std::min(node.unnamed_plies, unnamed);
+        }
+    }
+
+    static std::string family_of(const std::string& name) { return name.substr(0, name.find(':')); }
+
+    // The best score of a way from the start into id, and which parent it comes through.
+    int32_t best(int32_t id, const std::string& family, NODE_SCORES& scores) {
+        const auto known = scores.find(id);
+        if (known != scores.end()) {
+            return known->second.first;
+        }
+        const WALK_NODE& node = nodes_[static_cast<std::size_t>(id)];
+        int32_t own = 0;
+        if (node.named != nullptr) {
+            own = family_of(node.named->name) == family ? 1000 : 1;
+        }
+        int32_t best_score = -1;
+        std::size_t best_parent = 0;
+        for (std::size_t i = 0; i < node.parents.size(); ++i) {
+            const int32_t score = best(node.parents[i].first, family, scores);
+            if (score > best_score) {
+                best_score = score;
+                best_parent = i;
+            }
+        }
+        const int32_t total = own + std::max(best_score, 0);
+        scores.emplace(id, std::make_pair(total, best_parent));
+        return total;
+    }
+
+    std::string line_to(int32_t id, const NODE_SCORES& scores) const {
+        std::vector<std::string> moves;
+        while (id != 0) {
+            const WALK_NODE& node = nodes_[static_cast<std::size_t>(id)];
+            const auto& [parent, move] = node.parents[scores.at(id).second];
+            moves.push_back(move);
+            id = parent;
+        }
+        std::string line;
+        for (auto move = moves.rbegin(); move != moves.rend(); ++move) {
+            line += (line.empty() ? "" : " ") + *move;
+        }
+        return line;
+    }
+
+    std::unordered_map<std::string, NAMED_POSITION>& named_;
+    std::unordered_map<std::string, int32_t> ids_;
+    std::vector<WALK_NODE> nodes_;
+};
 
 } // namespace
 
@@ -145,7 +233,9 @@ int main(int argc, char** argv) {
     if (!read_positions(argv[1], order, named)) {
         return 1;
     }
-    walk(named);
+    OPENING_WALK walk(named);
+    walk.run();
+    walk.write_lines();
     int32_t missing = 0;
     for (const std::string& key : order) {
         const NAMED_POSITION& p = named.at(key);
