@@ -182,7 +182,6 @@ TEST_F(UciSession, HandshakeOptionsAndReadiness) {
                                "option name QSearch type check default true",
                                "option name Go Easy type check default false",
                                "option name UCI_LimitStrength type check default false",
-
                                "option name OwnBook type check default false"}) {
         EXPECT_NE(std::find(lines.begin(), lines.end(), option), lines.end()) << option;
     }
