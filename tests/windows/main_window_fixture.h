@@ -35,9 +35,6 @@ class TEST_SETTINGS_STORE : public CHESS_SETTINGS_STORE {
         const auto found = values.find(name);
         return found == values.end() ? std::nullopt : std::optional<std::string>(found->second);
     }
-    void set_value(const std::string& name, const std::string& value) const override {
-        values[name] = value;
-    }
     std::string user_data_directory() const override { return user_directory; }
     std::string location() const override { return "velmora-test.conf"; }
 };
