@@ -599,11 +599,22 @@ void CHESS_GUI_BOARD::keyPressEvent(QKeyEvent* event) {
     }
 }
 
+// Only a key that can begin a move: a file or a rank (and castling's 0) without Shift, or a piece
+// letter or castling's O in capitals. Any other key stays a command key (Shift+H for a hint, F to
+// flip, W for the webcam).
 bool CHESS_GUI_BOARD::is_typing(const QKeyEvent* event) const {
-    const QString text = event->text();
-    return !text.isEmpty() && text.at(0).isPrint() && event->key() != Qt::Key_Space &&
-           !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) &&
-           (mode_ == mode_waiting || mode_ == mode_selected);
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if ((mode_ != mode_waiting && mode_ != mode_selected) ||
+        (modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
+        return false;
+    }
+    const int key = event->key();
+    const bool square_key =
+        !(modifiers & Qt::ShiftModifier) &&
+        ((key >= Qt::Key_A && key <= Qt::Key_H) || (key >= Qt::Key_0 && key <= Qt::Key_8));
+    const bool piece_key =
+        event->text().size() == 1 && QStringLiteral("NBRQKO").contains(event->text().at(0));
+    return square_key || piece_key;
 }
 
 bool CHESS_GUI_BOARD::event(QEvent* event) {

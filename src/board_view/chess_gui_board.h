@@ -150,7 +150,7 @@ class CHESS_GUI_BOARD : public QWidget,
     // Picks up the piece on s without a pointer, as a click would select it.
     void select_square(int32_t s);
     void prompt_key(QKeyEvent* event);
-    // Text that hands on to the move box: a printable key that is no command and no cursor key.
+    // Text that hands on to the move box.
     bool is_typing(const QKeyEvent* event) const;
     bool is_inside_prompt(QPoint p);
     void track_prompt(int32_t px, int32_t py);

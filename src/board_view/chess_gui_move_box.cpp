@@ -22,6 +22,7 @@ CHESS_GUI_MOVE_BOX::CHESS_GUI_MOVE_BOX(QWidget* parent)
     setCompleter(completer);
     reason_->setObjectName(QStringLiteral("move_box_reason"));
     reason_->setAccessibleName(QStringLiteral("Move box message"));
+    reason_->setAccessibleDescription(QStringLiteral("Why the move typed was not played"));
     QPalette warning = reason_->palette();
     warning.setColor(QPalette::WindowText, QColor(140, 0, 0));
     reason_->setPalette(warning);
@@ -83,5 +84,4 @@ void CHESS_GUI_MOVE_BOX::enter() {
 
 void CHESS_GUI_MOVE_BOX::show_reason(const QString& reason) {
     reason_->setText(reason);
-    reason_->setAccessibleDescription(reason);
 }

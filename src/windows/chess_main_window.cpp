@@ -148,7 +148,6 @@ void CHESS_MAIN_WINDOW::create_board_controls() {
     connect(chess_ctrl, &CHESS_GUI_BOARD::typing_started, move_box, &CHESS_GUI_MOVE_BOX::open_with);
     connect(move_box, &CHESS_GUI_MOVE_BOX::left, chess_ctrl,
             [this] { chess_ctrl->setFocus(Qt::OtherFocusReason); });
-    setTabOrder(chess_ctrl, move_box);
     hist_list = new CHESS_GUI_HISTORY(this);
     hist_list->setObjectName(QStringLiteral("hist_list"));
     hist_list->setGeometry(panel_left, history_top, 182, history_height);
@@ -205,6 +204,8 @@ void CHESS_MAIN_WINDOW::create_chat_controls() {
     review_progress->setGeometry(left + 2, bottom - 14, board_right - left - 3, 12);
     review_progress->setTextVisible(false);
     review_progress->setAccessibleName(QStringLiteral("Review progress"));
+    review_progress->setAccessibleDescription(
+        QStringLiteral("How far Velmora has come in looking through the game"));
     review_progress->hide();
     chat_menu = new CHESS_GUI_CHAT_MENU(this);
     connect(chat_menu, &CHESS_GUI_CHAT_MENU::command_chosen, this,
@@ -252,19 +253,12 @@ void CHESS_MAIN_WINDOW::describe_controls() {
     describe(chat_icon, "Chess command menu", "Opens the command menu (F10 or the menu key)");
 }
 
-// Board, move box (when the board has one), history, chat, then the buttons.
+// Board, move box, history, chat, then the buttons.
 void CHESS_MAIN_WINDOW::set_tab_order() {
     chess_ctrl->setFocusPolicy(Qt::StrongFocus);
-    chess_ctrl->installEventFilter(this);
     chat_output->setFocusPolicy(Qt::StrongFocus);
-    std::vector<QWidget*> order{chess_ctrl};
-    if (auto* move_box = findChild<QWidget*>(QStringLiteral("move_box"))) {
-        order.push_back(move_box);
-    }
-    for (QWidget* control : std::initializer_list<QWidget*>{hist_list, chat_output, rotate_switch,
-                                                            chat_video_switch, chat_icon}) {
-        order.push_back(control);
-    }
+    const std::vector<QWidget*> order{chess_ctrl,    move_box,          hist_list, chat_output,
+                                      rotate_switch, chat_video_switch, chat_icon};
     for (size_t i = 1; i < order.size(); ++i) {
         setTabOrder(order[i - 1], order[i]);
     }
@@ -304,28 +298,6 @@ void CHESS_MAIN_WINDOW::show_zoom() {
         }
     }
     layout_.apply(percent, origin);
-}
-
-// On the board, the keys that start a typed move are the board's and never reach a command: a
-// file (a-h), a rank (1-8), and with Shift a piece letter or castling's O.
-bool CHESS_MAIN_WINDOW::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == chess_ctrl && event->type() == QEvent::ShortcutOverride) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
-        const int code = key->key();
-        const bool square_key =
-            modifiers == Qt::NoModifier &&
-            ((code >= Qt::Key_A && code <= Qt::Key_H) || (code >= Qt::Key_1 && code <= Qt::Key_8));
-        const bool piece_key =
-            modifiers == Qt::ShiftModifier &&
-            QList<int>{Qt::Key_N, Qt::Key_B, Qt::Key_R, Qt::Key_Q, Qt::Key_K, Qt::Key_O}.contains(
-                code);
-        if (square_key || piece_key) {
-            event->accept();
-            return true;
-        }
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 void CHESS_MAIN_WINDOW::resizeEvent(QResizeEvent* event) {

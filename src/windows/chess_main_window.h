@@ -190,7 +190,6 @@ class CHESS_MAIN_WINDOW : public QWidget,
     void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void create_texts();

@@ -2,6 +2,7 @@
 // browsing by click and by key, the chat that holds its place, standard notation and PGN export,
 // the accessibility tree, the Tab order and the announcements of moves.
 #include "board_view/chess_gui_board.h"
+#include "board_view/chess_gui_move_box.h"
 #include "main_window_fixture.h"
 #include "presentation/chess_gui_chat_menu.h"
 #include "presentation/chess_gui_chat_output.h"
@@ -113,8 +114,8 @@ TEST_F(KeyboardWindow, CommandKeysFollowTheMenusState) {
     w.chat_menu->close();
 }
 
-// Letters typed into a text field are text; on the board a lower-case letter starts a move, and
-// the Shift form still reaches the command.
+// Letters typed into a text field are text; on the board a lower-case file letter starts a move
+// in the move box, and the Shift form still reaches the command.
 TEST_F(KeyboardWindow, SingleLetterKeysLeaveTextFieldsAndTheBoardAlone) {
     CHESS_MAIN_WINDOW& w = start_active_window();
     new_game(); // the board takes the focus while it is enabled
@@ -133,6 +134,12 @@ TEST_F(KeyboardWindow, SingleLetterKeysLeaveTextFieldsAndTheBoardAlone) {
     ASSERT_TRUE(QTest::qWaitFor([&w] { return w.chess_ctrl->hasFocus(); }));
     press(w.chess_ctrl, Qt::Key_F);
     EXPECT_EQ(w.bottom_side(), bottom);
+    ASSERT_TRUE(QTest::qWaitFor([&w] { return w.move_box->hasFocus(); }));
+    EXPECT_EQ(w.move_box->text(), QStringLiteral("f"));
+    press(w.move_box, Qt::Key_Escape);
+    ASSERT_TRUE(QTest::qWaitFor([&w] { return w.chess_ctrl->hasFocus(); }));
+    EXPECT_TRUE(w.chat_menu->is_command_enabled(CHESS_GUI_CHAT_MENU::flip_board));
+    EXPECT_EQ(QApplication::activeWindow(), &w);
     press(w.chess_ctrl, Qt::Key_F, Qt::ShiftModifier);
     EXPECT_NE(w.bottom_side(), bottom);
 }
@@ -275,8 +282,8 @@ TEST_F(KeyboardWindow, TabVisitsBoardHistoryChatAndButtonsInOrder) {
     activate(w);
     w.chess_ctrl->setFocus();
     ASSERT_TRUE(QTest::qWaitFor([&w] { return w.chess_ctrl->hasFocus(); }));
-    const std::vector<QWidget*> order{w.hist_list, w.chat_output, w.rotate_switch,
-                                      w.chat_video_switch, w.chat_icon};
+    const std::vector<QWidget*> order{w.move_box,      w.hist_list,         w.chat_output,
+                                      w.rotate_switch, w.chat_video_switch, w.chat_icon};
     for (QWidget* next : order) {
         press(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), next) << next->objectName().toStdString();
