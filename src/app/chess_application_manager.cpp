@@ -36,7 +36,6 @@ const std::string persona_name = "velmora_chess.dat";
 const std::string video_name = "velmora_chess.avi";
 const std::string no_game = "no game";
 const std::string vary_openings_key = "VaryOpenings";
-const std::string opening_group = "@OPENING";
 
 using UI = CHESS_APPLICATION_USER_INTERFACE;
 using G = CHESS_GENERAL_CONSTANTS;
@@ -686,9 +685,11 @@ void CHESS_APPLICATION_MANAGER::name_opening() {
     }
     named_openings_.push_back(*name);
     announce({"[OPENING: ", *name, "]"});
-    txtutil_->set_variable("opening", *name);
-    if (const std::optional<VELMORA_TEXT> text = velmora_->db().random_text(opening_group)) {
-        ui_.add_sentences(txtutil_->velmora_sentences(*text));
+    VELMORA_EVENT event("opening");
+    event.variables = VELMORA_CHAT_VARIABLES({{"opening", *name}});
+    velmora_->execute_now(event);
+    if (event.text_message) {
+        ui_.add_sentences(txtutil_->velmora_sentences(*event.text_message, event.variables));
     }
 }
 

@@ -154,6 +154,7 @@ class VELMORA_EVENT_TABLE {
         {"review_best_move",        "REVIEW",            1, yes, optional_text, nobody, no_move,        0, ""},
         {"review_her_mistake",      "REVIEW",            1, yes, optional_text, nobody, no_move,        0, ""},
         {"review_clean_game",       "REVIEW",            1, yes, optional_text, nobody, no_move,        0, ""},
+        {"opening",                 "OPENING",           1, yes, optional_text, nobody, no_move,        0, ""},
     };
     // clang-format on
 

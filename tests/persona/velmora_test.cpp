@@ -13,7 +13,7 @@ using namespace persona_test;
 
 TEST(VelmoraGroups, TheListNamesEveryPredefinedGroup) {
     const VELMORA_GROUP_LIST& list = VELMORA_GROUP_LIST::instance();
-    EXPECT_EQ(list.items().size(), 88u);
+    EXPECT_EQ(list.items().size(), 89u);
     struct ROW {
         int32_t id;
         std::string name;
@@ -30,7 +30,8 @@ TEST(VelmoraGroups, TheListNamesEveryPredefinedGroup) {
                                            {82, "@HELP25", true},
                                            {83, "@EE", false},
                                            {84, "@REVIEW_BLUNDER", true},
-                                           {89, "@REVIEW_CLEAN_GAME", true}}) {
+                                           {89, "@REVIEW_CLEAN_GAME", true},
+                                           {90, "@OPENING", true}}) {
         const VELMORA_GROUP_INFO& info = list.item(row.id);
         EXPECT_EQ(info.group_id, row.id);
         EXPECT_EQ(info.group_name, row.name);
