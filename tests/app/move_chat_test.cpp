@@ -4,7 +4,7 @@
 #include "persona/velmora_seal.h"
 #include "rules/chess_san.h"
 
-#include <regex>
+#include <sstream>
 
 using namespace app_test;
 
@@ -18,13 +18,36 @@ class MoveChat : public APP_TEST {
     void SetUp() override {
         APP_TEST::SetUp();
         const std::string path = (install / "velmora_chess.dat").string();
-        const std::regex move_text(
-            R"(T ((player|velmora)_(checks|captures_\w+|castles|promotes|ep_captures|moves)) text\.)");
-        write_file(path, std::regex_replace(read_file(path), move_text,
-                                            "T $1: $$move, $$piece, $$captured, $$square."));
+        std::istringstream in(read_file(path));
+        std::string rewritten;
+        for (std::string line; std::getline(in, line);) {
+            rewritten += move_reaction_line(line) + "\n";
+        }
+        write_file(path, rewritten);
         const VELMORA_SEAL seal(path);
         ASSERT_FALSE(seal.failed()) << seal.error_message();
         start();
+    }
+
+    // "T player_moves text." becomes "T player_moves: $move, $piece, $captured, $square."; any
+    // other line stays as it is.
+    static std::string move_reaction_line(const std::string& line) {
+        const std::string head = "T ";
+        const std::string tail = " text.";
+        if (line.rfind(head, 0) != 0 || line.size() <= head.size() + tail.size() ||
+            line.compare(line.size() - tail.size(), tail.size(), tail) != 0) {
+            return line;
+        }
+        const std::string group = line.substr(head.size(), line.size() - head.size() - tail.size());
+        const std::size_t underscore = group.find('_');
+        const std::string mover = group.substr(0, underscore);
+        const std::string what =
+            underscore == std::string::npos ? "" : group.substr(underscore + 1);
+        const bool move_reaction =
+            (mover == "player" || mover == "velmora") &&
+            (what == "checks" || what == "castles" || what == "promotes" || what == "ep_captures" ||
+             what == "moves" || what.rfind("captures_", 0) == 0);
+        return move_reaction ? head + group + ": $move, $piece, $captured, $square." : line;
     }
 
     // The last move of the game in standard notation.
