@@ -30,8 +30,10 @@ class EndedFromOutside : public testing::Test {
         fs::copy_file(std::string(VELMORA_TEST_DATA) + "/app/velmora_chess.dat",
                       install / "velmora_chess.dat");
         ASSERT_TRUE(make_test_video((install / "velmora_chess.avi").string(), 900, 100));
+        // Her replies come from the search, never the opening book, so a signal can reach the
+        // program while she is thinking.
         std::ofstream(root / "config" / "Kwo" / "VelMoraChess.conf")
-            << "[General]\nInstallPath=" << install.string() << "\n";
+            << "[General]\nInstallPath=" << install.string() << "\nVaryOpenings=false\n";
     }
 
     void TearDown() override {
