@@ -1,13 +1,6 @@
 #include "app/chess_move_words.h"
 
-namespace {
-bool is_file(char c) {
-    return c >= 'a' && c <= 'h';
-}
-bool is_rank(char c) {
-    return c >= '1' && c <= '8';
-}
-} // namespace
+#include "rules/chess_move_parser.h"
 
 std::string CHESS_MOVE_WORDS::piece_name(char letter) {
     switch (letter) {
@@ -39,7 +32,8 @@ std::string CHESS_MOVE_WORDS::move(const std::string& san) {
     // The destination is the last square named; what comes before it only tells pieces apart.
     std::string destination;
     for (size_t i = body.size(); i >= 2 && destination.empty(); --i) {
-        if (is_file(body[i - 2]) && is_rank(body[i - 1])) {
+        if (CHESS_MOVE_PARSER::is_file_letter(body[i - 2]) &&
+            CHESS_MOVE_PARSER::is_rank_digit(body[i - 1])) {
             destination = body.substr(i - 2, 2);
         }
     }

@@ -1,6 +1,6 @@
 #include "rules/chess_move_parser.h"
 
-#include "rules/chess_movgen.h"
+#include "rules/chess_game.h"
 #include "rules/chess_san.h"
 
 #include <cctype>
@@ -21,7 +21,7 @@ void CHESS_MOVE_PARSER::parse(const CHESS_POSITION& board, const std::string& te
         return;
     }
     std::vector<CHESS_MOVE> found;
-    for (const CHESS_MOVE& m : legal_moves(board)) {
+    for (const CHESS_MOVE& m : CHESS_GAME(board).legal_moves()) {
         if (fits(m, request)) {
             found.push_back(m);
         }
@@ -46,21 +46,10 @@ void CHESS_MOVE_PARSER::parse(const CHESS_POSITION& board, const std::string& te
 
 std::vector<std::string> CHESS_MOVE_PARSER::move_texts(const CHESS_POSITION& board) {
     std::vector<std::string> texts;
-    for (const CHESS_MOVE& m : legal_moves(board)) {
+    for (const CHESS_MOVE& m : CHESS_GAME(board).legal_moves()) {
         texts.push_back(CHESS_SAN::text(board, m));
     }
     return texts;
-}
-
-std::vector<CHESS_MOVE> CHESS_MOVE_PARSER::legal_moves(const CHESS_POSITION& board) {
-    std::vector<CHESS_MOVE> moves;
-    CHESS_POSITION scratch = board;
-    CHESS_MOVGEN generator;
-    generator.play_legal_moves(scratch, [&moves](const CHESS_MOVE& m) {
-        moves.push_back(m);
-        return true;
-    });
-    return moves;
 }
 
 // Spaces anywhere, and the check, mate and comment marks at the end, say nothing about the move.
@@ -89,15 +78,6 @@ bool CHESS_MOVE_PARSER::read_castling(const std::string& text, REQUEST& request)
     }
     return request.castle_type != 0;
 }
-
-namespace {
-bool is_file_letter(char c) {
-    return c >= 'a' && c <= 'h';
-}
-bool is_rank_digit(char c) {
-    return c >= '1' && c <= '8';
-}
-} // namespace
 
 // e2e4, e2-e4, e4xd5, e7e8q, e7e8=Q.
 bool CHESS_MOVE_PARSER::read_coordinates(const std::string& text, REQUEST& request) {

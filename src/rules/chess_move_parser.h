@@ -26,6 +26,10 @@ class CHESS_MOVE_PARSER : public CHESS_SQUARE_CONSTANTS,
     // Standard notation of every legal move of board's side to move, in generator order.
     static std::vector<std::string> move_texts(const CHESS_POSITION& board);
 
+    // A file letter a-h and a rank digit 1-8, as squares are written in move texts.
+    static bool is_file_letter(char c) { return c >= 'a' && c <= 'h'; }
+    static bool is_rank_digit(char c) { return c >= '1' && c <= '8'; }
+
   private:
     // What a typed text asks for; 0 where it leaves a part open.
     struct REQUEST {
@@ -37,7 +41,6 @@ class CHESS_MOVE_PARSER : public CHESS_SQUARE_CONSTANTS,
         int32_t castle_type = 0;
     };
 
-    static std::vector<CHESS_MOVE> legal_moves(const CHESS_POSITION& board);
     static std::string without_annotations(const std::string& text);
     static bool read_castling(const std::string& text, REQUEST& request);
     static bool read_coordinates(const std::string& text, REQUEST& request);
