@@ -7,7 +7,7 @@ namespace {
 using M = CHESS_GUI_CHAT_MENU;
 
 // The items in menu order; 0 stands for a separator.
-constexpr std::array<int32_t, 23> menu_layout = {1,
+constexpr std::array<int32_t, 24> menu_layout = {1,
                                                  3,
                                                  2,
                                                  M::export_pgn,
@@ -26,6 +26,7 @@ constexpr std::array<int32_t, 23> menu_layout = {1,
                                                  M::webcam,
                                                  M::standard_notation,
                                                  M::vary_openings,
+                                                 M::speak_moves,
                                                  0,
                                                  M::zoom_in,
                                                  M::zoom_out,
@@ -41,8 +42,8 @@ struct ITEM {
 
 // Built on first use: standard keys are looked up in the platform's theme, which exists only once
 // the application does.
-const std::array<ITEM, 8>& window_items() {
-    static const std::array<ITEM, 8> items = {{
+const std::array<ITEM, 9>& window_items() {
+    static const std::array<ITEM, 9> items = {{
         {M::zoom_in, "Zoom in", QKeySequence::ZoomIn},
         {M::zoom_out, "Zoom out", QKeySequence::ZoomOut},
         {M::zoom_reset, "Actual size", QKeySequence(Qt::CTRL | Qt::Key_0)},
@@ -51,6 +52,7 @@ const std::array<ITEM, 8>& window_items() {
         {M::standard_notation, "Standard notation", QKeySequence(Qt::CTRL | Qt::Key_T)},
         {M::export_pgn, "Export PGN\u2026", QKeySequence(Qt::CTRL | Qt::Key_E)},
         {M::vary_openings, "Vary my openings", QKeySequence()},
+        {M::speak_moves, "Speak moves", QKeySequence(Qt::CTRL | Qt::Key_M)},
     }};
     return items;
 }
@@ -121,6 +123,7 @@ CHESS_GUI_CHAT_MENU::CHESS_GUI_CHAT_MENU(QWidget* parent) : QMenu(parent) {
     }
     command_action(standard_notation)->setCheckable(true);
     command_action(vary_openings)->setCheckable(true);
+    command_action(speak_moves)->setCheckable(true);
     connect(this, &QMenu::triggered, this, &CHESS_GUI_CHAT_MENU::report);
 }
 
@@ -145,6 +148,13 @@ QAction* CHESS_GUI_CHAT_MENU::command_action(int32_t id) const {
         }
     }
     return nullptr;
+}
+
+void CHESS_GUI_CHAT_MENU::remove_command(int32_t id) {
+    if (QAction* action = command_action(id)) {
+        removeAction(action);
+        delete action;
+    }
 }
 
 void CHESS_GUI_CHAT_MENU::enable_command(int32_t id) {

@@ -19,6 +19,7 @@
 #include "windows/chess_gui_history_scroll.h"
 #include "windows/chess_gui_image_button.h"
 #include "windows/chess_gui_modal.h"
+#include "windows/chess_gui_speaker.h"
 #include "windows/chess_gui_static.h"
 #include "windows/chess_load_dialog.h"
 #include "windows/chess_save_dialog.h"
@@ -63,6 +64,7 @@ using bitmaps = CHESS_GUI_RESOURCE_IDS;
 
 namespace {
 constexpr const char* standard_notation_setting = "StandardNotation";
+constexpr const char* speak_moves_setting = "SpeakMoves";
 // What a status line says to assistive technology while it shows nothing.
 constexpr const char* no_status = "Check, mate or resignation, when there is one";
 } // namespace
@@ -87,6 +89,8 @@ CHESS_MAIN_WINDOW::CHESS_MAIN_WINDOW(const CHESS_SETTINGS_STORE& settings)
     add_tooltips();
     add_command_keys();
     announcer = new CHESS_GUI_ANNOUNCER(this);
+    speaker = new CHESS_GUI_SPEAKER(this);
+    set_up_speech();
     describe_controls();
     set_tab_order();
     show_standard_notation(settings_.value(standard_notation_setting).value_or("") == "true");
@@ -361,6 +365,12 @@ void CHESS_MAIN_WINDOW::on_menu_command(int32_t id) {
         settings_.set_value(standard_notation_setting, on ? "true" : "false");
         return;
     }
+    case CHESS_GUI_CHAT_MENU::speak_moves: {
+        const bool on = chat_menu->command_action(id)->isChecked();
+        speak_moves(on);
+        settings_.set_value(speak_moves_setting, on ? "true" : "false");
+        return;
+    }
     case CHESS_GUI_CHAT_MENU::flip_board:
         if (ready()) {
             mgr->flip_board();
@@ -388,6 +398,20 @@ void CHESS_MAIN_WINDOW::on_menu_command(int32_t id) {
 void CHESS_MAIN_WINDOW::show_standard_notation(bool on) {
     chat_menu->command_action(CHESS_GUI_CHAT_MENU::standard_notation)->setChecked(on);
     hist_list->show_standard_notation(on);
+}
+
+// Speaking moves is offered only where the computer can speak.
+void CHESS_MAIN_WINDOW::set_up_speech() {
+    if (!speaker->available()) {
+        chat_menu->remove_command(CHESS_GUI_CHAT_MENU::speak_moves);
+        return;
+    }
+    speak_moves(settings_.value(speak_moves_setting).value_or("") == "true");
+}
+
+void CHESS_MAIN_WINDOW::speak_moves(bool on) {
+    chat_menu->command_action(CHESS_GUI_CHAT_MENU::speak_moves)->setChecked(on);
+    speaker->set_on(on);
 }
 
 // As a press on the webcam button would; the button is greyed, and its command with it, when
@@ -559,13 +583,17 @@ void CHESS_MAIN_WINDOW::set_history_plies(int32_t plies) {
     hist_scroll->set_history_plies(plies);
 }
 
-// "Velmora plays knight f6", then "check" or "checkmate" as an announcement of its own.
+// "Velmora plays knight f6", then "check" or "checkmate" as an announcement of its own; spoken
+// aloud as one sentence.
 void CHESS_MAIN_WINDOW::move_played(int32_t side, const std::string& san) {
     const QString name =
         side == white || side == black ? names_[static_cast<size_t>(side)] : QString();
-    announcer->announce(name + QStringLiteral(" plays ") +
-                        QString::fromStdString(CHESS_MOVE_WORDS::move(san)));
-    announcer->announce(QString::fromStdString(CHESS_MOVE_WORDS::check(san)));
+    const QString move =
+        name + QStringLiteral(" plays ") + QString::fromStdString(CHESS_MOVE_WORDS::move(san));
+    const QString check = QString::fromStdString(CHESS_MOVE_WORDS::check(san));
+    announcer->announce(move);
+    announcer->announce(check);
+    speaker->say(check.isEmpty() ? move : move + QStringLiteral(", ") + check);
 }
 
 void CHESS_MAIN_WINDOW::update_board(const CHESS_GUI_BOARD_INFO& board_info) {

@@ -49,6 +49,7 @@ class CHESS_GUI_CHAT_OUTPUT;
 class CHESS_GUI_CHAT_MENU;
 class CHESS_GUI_VIDEO;
 class CHESS_GUI_ANNOUNCER;
+class CHESS_GUI_SPEAKER;
 class CHESS_EXPORT_DIALOG;
 class CHESS_SAVE_DIALOG;
 class CHESS_LOAD_DIALOG;
@@ -178,6 +179,7 @@ class CHESS_MAIN_WINDOW : public QWidget,
     CHESS_GUI_IMAGE_BUTTON* chat_icon;
     CHESS_GUI_CHAT_MENU* chat_menu;
     CHESS_GUI_ANNOUNCER* announcer;
+    CHESS_GUI_SPEAKER* speaker;
     // Along the foot of the chat while the review's analysis runs.
     QProgressBar* review_progress;
     NICKNAME_DIALOG* nickname_dialog;
@@ -201,6 +203,8 @@ class CHESS_MAIN_WINDOW : public QWidget,
     void set_tab_order();
     void toggle_webcam();
     void show_standard_notation(bool on);
+    void set_up_speech();
+    void speak_moves(bool on);
     void export_pgn();
     bool ready() const;
     void pop_up_chat_menu();

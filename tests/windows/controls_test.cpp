@@ -320,6 +320,7 @@ TEST(ChatMenu, ItemsInOrderWithSeparatorsGreyedByIdentifier) {
                                   "Webcam on/off W",
                                   "Standard notation Ctrl+T",
                                   "Vary my openings ",
+                                  "Speak moves Ctrl+M",
                                   "-",
                                   "Zoom in Ctrl++",
                                   "Zoom out Ctrl+-",
@@ -331,6 +332,10 @@ TEST(ChatMenu, ItemsInOrderWithSeparatorsGreyedByIdentifier) {
     EXPECT_TRUE(menu.is_command_enabled(5));
     menu.command_action(8)->trigger();
     EXPECT_EQ(chosen, (std::vector<int32_t>{8}));
+    const qsizetype items = menu.actions().size();
+    menu.remove_command(CHESS_GUI_CHAT_MENU::speak_moves);
+    EXPECT_EQ(menu.command_action(CHESS_GUI_CHAT_MENU::speak_moves), nullptr);
+    EXPECT_EQ(menu.actions().size(), items - 1);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // The window by keyboard and for assistive technology: the commands' keys in each state, history
 // browsing by click and by key, the chat that holds its place, standard notation and PGN export,
-// the accessibility tree, the Tab order and the announcements of moves.
+// the accessibility tree, the Tab order, the announcements of moves, and no speech where the
+// computer has no speech engine.
 #include "board_view/chess_gui_board.h"
 #include "board_view/chess_gui_move_box.h"
 #include "main_window_fixture.h"
@@ -11,6 +12,7 @@
 #include "windows/chess_gui_history.h"
 #include "windows/chess_gui_history_scroll.h"
 #include "windows/chess_gui_image_button.h"
+#include "windows/chess_gui_speaker.h"
 
 #include <QAccessible>
 #include <QFileDialog>
@@ -18,6 +20,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QTextToSpeech>
 
 namespace {
 constexpr int32_t e2 = 13, e4 = 29, g1 = 7, f3 = 22;
@@ -46,14 +49,6 @@ class KeyboardWindow : public MAIN_WINDOW_TEST {
         CHESS_MAIN_WINDOW& w = start_window();
         activate(w);
         return w;
-    }
-
-    // A closed dialog hands the activation back through the window manager, which the headless
-    // platform does not have.
-    static void activate(QWidget& w) {
-        w.activateWindow();
-        EXPECT_TRUE(QTest::qWaitFor([&w] { return QApplication::activeWindow() == &w; }))
-            << QApplication::activeWindow();
     }
 
     // Two moves of the player, each answered.
@@ -330,4 +325,25 @@ TEST_F(KeyboardWindow, MovesAndNoticesAreAnnouncedWithTheirText) {
     ASSERT_NE(line->textInterface(), nullptr);
     const int length = line->textInterface()->characterCount();
     EXPECT_EQ(line->textInterface()->text(0, length), heard.back());
+}
+
+// A computer without a speech engine is not offered speech, and its moves are announced as
+// always.
+TEST_F(KeyboardWindow, WithoutASpeechEngineSpeakMovesIsNotOffered) {
+    if (!QTextToSpeech::availableEngines().isEmpty()) {
+        GTEST_SKIP() << "this computer has a speech engine";
+    }
+    CHESS_MAIN_WINDOW& w = start_active_window();
+    EXPECT_EQ(w.chat_menu->command_action(CHESS_GUI_CHAT_MENU::speak_moves), nullptr);
+    for (const QAction* action : w.actions()) {
+        EXPECT_NE(action->text(), QStringLiteral("Speak moves"));
+    }
+    press(&w, Qt::Key_M, Qt::ControlModifier);
+    EXPECT_FALSE(w.speaker->is_on());
+    EXPECT_EQ(store.values.count("SpeakMoves"), 0U);
+    QSignalSpy spy(w.announcer, &CHESS_GUI_ANNOUNCER::announced);
+    new_game();
+    w.on_board_move(e2, e4, 0);
+    ASSERT_TRUE(wait_for_state(A::state_player_turn));
+    EXPECT_FALSE(spy.isEmpty());
 }

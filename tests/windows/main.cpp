@@ -7,6 +7,10 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication application(argc, argv);
+#ifdef VELMORA_TEST_PLUGINS
+    // The speech tests' own engine, loaded as Qt loads its speech plugins.
+    QCoreApplication::addLibraryPath(QStringLiteral(VELMORA_TEST_PLUGINS));
+#endif
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

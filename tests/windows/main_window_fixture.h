@@ -86,6 +86,14 @@ class MAIN_WINDOW_TEST : public testing::Test {
 
     CHESS_APPLICATION_MANAGER& manager() { return *window->manager(); }
 
+    // A closed dialog hands the activation back through the window manager, which the headless
+    // platform does not have; the window's command keys need it.
+    static void activate(QWidget& w) {
+        w.activateWindow();
+        EXPECT_TRUE(QTest::qWaitFor([&w] { return QApplication::activeWindow() == &w; }))
+            << QApplication::activeWindow();
+    }
+
     void answer(QDialog& dialog) {
         if (auto* box = dynamic_cast<QMessageBox*>(&dialog)) {
             errors.push_back(box->windowTitle().toStdString() + ": " + box->text().toStdString());
