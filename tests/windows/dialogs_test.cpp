@@ -13,6 +13,7 @@
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QCompleter>
+#include <QFileSystemModel>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -387,6 +388,11 @@ TEST_F(FILE_DIALOG, NoCompletionListStaysAfterTheDialogCloses) {
         popup = completer->popup();
         d.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
+        // The list offers only the files the dialog has read, which it does in the background.
+        const auto* files = d.findChild<QFileSystemModel*>();
+        ASSERT_NE(files, nullptr);
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return files->rowCount(files->index(d.directory().path())) == 3; }, 10000));
         name_field(d)->setFocus();
         QTest::keyClicks(name_field(d), QStringLiteral("alp"));
         ASSERT_TRUE(QTest::qWaitFor([popup] { return popup->isVisible(); }, 10000))
