@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
@@ -6,6 +7,10 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
+    // Qt's file dialog keeps its history in the user's configuration. The tests give it a folder
+    // of their own, removed when they end, so they neither read nor change the user's.
+    const QTemporaryDir configuration;
+    qputenv("XDG_CONFIG_HOME", configuration.path().toUtf8());
     QApplication application(argc, argv);
 #ifdef VELMORA_TEST_PLUGINS
     // The speech tests' own engine, loaded as Qt loads its speech plugins.
