@@ -72,16 +72,9 @@ class BoardInWindow : public MAIN_WINDOW_TEST {
         load_game({"h2h4", "g7g5", "h4g5", "h7h6", "g5h6", "f8g7", "h6g7", "g8f6"});
     }
 
-    // The window back in front after the computer's move (the headless platform may leave it
-    // inactive), with the keyboard where the player left it.
-    void activate() {
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    }
-
     // Gives the window the keyboard with the board focused, as a player's first click would.
     void focus_board() {
-        activate();
+        activate(*window);
         window->chess_ctrl->setFocus(Qt::TabFocusReason);
         ASSERT_EQ(QApplication::focusWidget(), window->chess_ctrl);
     }
@@ -299,9 +292,7 @@ TEST_P(ZoomedWindow, DragPromoteAndLayoutHoldAtEveryZoom) {
 INSTANTIATE_TEST_SUITE_P(Zoom, ZoomedWindow, testing::Values(100, 150, 200, 300));
 
 TEST_F(BoardInWindow, ZoomKeysMenuAndLimits) {
-    CHESS_MAIN_WINDOW& w = start_window();
-    w.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    CHESS_MAIN_WINDOW& w = start_active_window();
     QTest::keyClick(&w, Qt::Key_Plus, Qt::ControlModifier);
     EXPECT_EQ(w.zoom(), 125);
     QTest::keyClick(&w, Qt::Key_Equal, Qt::ControlModifier);
@@ -388,7 +379,7 @@ TEST_F(BoardInWindow, AZoomedPieceIsDrawnNotUpscaled) {
 TEST_F(BoardInWindow, AGamePlayedByTheKeyboardAlone) {
     CHESS_MAIN_WINDOW& w = start_window();
     new_game();
-    activate();
+    activate(*window);
     w.setFocus(Qt::OtherFocusReason); // where the New Game dialog may leave it
     CHESS_GUI_MOVE_BOX* box = move_box();
     ASSERT_NE(box, nullptr);
@@ -410,7 +401,7 @@ TEST_F(BoardInWindow, AGamePlayedByTheKeyboardAlone) {
     ASSERT_EQ(manager().game().move_count(), 1);
     EXPECT_TRUE(box->text().isEmpty());
     ASSERT_TRUE(wait_for_state(A::state_player_turn));
-    activate();
+    activate(*window);
 
     // Escape goes back to the board; the square cursor appears on e2 and walks to g1, picks the
     // knight up and puts it down on f3.

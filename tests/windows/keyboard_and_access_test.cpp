@@ -45,12 +45,6 @@ CHESS_GUI_CHAT_SENTENCE line(const std::string& text) {
 
 class KeyboardWindow : public MAIN_WINDOW_TEST {
   protected:
-    CHESS_MAIN_WINDOW& start_active_window() {
-        CHESS_MAIN_WINDOW& w = start_window();
-        activate(w);
-        return w;
-    }
-
     // Two moves of the player, each answered.
     void play_two_moves(CHESS_MAIN_WINDOW& w) {
         new_game();
@@ -59,11 +53,6 @@ class KeyboardWindow : public MAIN_WINDOW_TEST {
         w.on_board_move(g1, f3, 0);
         ASSERT_TRUE(wait_for_state(A::state_player_turn));
         activate(w);
-    }
-
-    void press(QWidget* target, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-        QTest::keyClick(target, key, modifiers);
-        QCoreApplication::processEvents();
     }
 };
 

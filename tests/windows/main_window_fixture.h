@@ -86,12 +86,25 @@ class MAIN_WINDOW_TEST : public testing::Test {
 
     CHESS_APPLICATION_MANAGER& manager() { return *window->manager(); }
 
-    // A closed dialog hands the activation back through the window manager, which the headless
-    // platform does not have; the window's command keys need it.
+    // The window back in front, as after a closed dialog or the computer's move: the headless
+    // platform has no window manager to hand the activation back, and the command keys need it.
     static void activate(QWidget& w) {
         w.activateWindow();
         EXPECT_TRUE(QTest::qWaitFor([&w] { return QApplication::activeWindow() == &w; }))
             << QApplication::activeWindow();
+    }
+
+    CHESS_MAIN_WINDOW& start_active_window() {
+        CHESS_MAIN_WINDOW& w = start_window();
+        activate(w);
+        return w;
+    }
+
+    // A key and what it sets off.
+    static void press(QWidget* target, Qt::Key key,
+                      Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(target, key, modifiers);
+        QCoreApplication::processEvents();
     }
 
     void answer(QDialog& dialog) {

@@ -28,15 +28,8 @@ class SpeakingWindow : public MAIN_WINDOW_TEST {
         return QString::fromStdString(read_file(speech_log)).split('\n', Qt::SkipEmptyParts);
     }
 
-    CHESS_MAIN_WINDOW& start_active_window() {
-        CHESS_MAIN_WINDOW& w = start_window();
-        activate(w);
-        return w;
-    }
-
-    void press_speak_moves(CHESS_MAIN_WINDOW& w) {
-        QTest::keyClick(&w, Qt::Key_M, Qt::ControlModifier);
-        QCoreApplication::processEvents();
+    static void press_speak_moves(CHESS_MAIN_WINDOW& w) {
+        press(&w, Qt::Key_M, Qt::ControlModifier);
     }
 
     QAction* speak_moves_item(CHESS_MAIN_WINDOW& w) {
