@@ -93,8 +93,7 @@ void CHESS_APPLICATION_MANAGER::start() {
         return;
     }
     check_video_file();
-    const std::optional<std::string> vary = settings_.value(vary_openings_key);
-    vary_openings_ = !vary || (*vary != "false" && *vary != "0");
+    vary_openings_ = settings_.flag(vary_openings_key, true);
     file_name_.clear();
     game_options_ = CHESS_GAME_OPTIONS();
     game_ = CHESS_GAME();
@@ -468,7 +467,7 @@ void CHESS_APPLICATION_MANAGER::reset_search(const CHESS_GAME_OPTIONS& options) 
 }
 
 bool CHESS_APPLICATION_MANAGER::going_easy() const {
-    return settings_.value(go_easy_key) == std::optional<std::string>("true");
+    return settings_.flag(go_easy_key, false);
 }
 
 void CHESS_APPLICATION_MANAGER::computer_turn() {
@@ -482,7 +481,7 @@ void CHESS_APPLICATION_MANAGER::computer_turn() {
 
 void CHESS_APPLICATION_MANAGER::set_vary_openings(bool on) {
     vary_openings_ = on;
-    settings_.set_value(vary_openings_key, on ? "true" : "false");
+    settings_.set_flag(vary_openings_key, on);
 }
 
 bool CHESS_APPLICATION_MANAGER::take_book_move() {

@@ -85,14 +85,14 @@ class CHESS_APPLICATION_MANAGER : public CHESS_APP_STATE_CONSTANTS,
     // true. Nothing changes the game afterwards.
     bool autosave();
 
-    // The settings key of "go easy on me" ("true" or "false"; off when missing).
+    // The settings key of "go easy on me", off unless the player chose it.
     static constexpr const char* go_easy_key = "GoEasy";
     // The help page on new games and skill levels, which also shows the levels' strength.
     static constexpr int32_t levels_help_topic = 7;
     // Starts the random mistakes of every later game from this seed instead of the clock.
     void seed_go_easy(int32_t seed) { go_easy_seed_ = seed; }
     // "Vary my openings": her first moves come from the opening book, drawn at random. Kept in
-    // the settings as "VaryOpenings"; on unless that reads "false" or "0".
+    // the settings as "VaryOpenings", on unless the player chose otherwise.
     bool vary_openings() const { return vary_openings_; }
     void set_vary_openings(bool on);
     // Restarts the book's generator, so that a run of book moves can be repeated.

@@ -24,4 +24,10 @@ class CHESS_SETTINGS_STORE {
     // Where the user finds the program's key to edit it (on Linux: the settings file's path);
     // empty where the key's own name already says so (the registry).
     virtual std::string location() const = 0;
+
+    // A yes-or-no choice of the player: "true" or "1" is on, "false" or "0" off; anything else,
+    // or nothing, is the choice's default.
+    bool flag(const std::string& name, bool otherwise) const;
+    // Records a yes-or-no choice as "true" or "false".
+    void set_flag(const std::string& name, bool on) const;
 };

@@ -93,7 +93,7 @@ CHESS_MAIN_WINDOW::CHESS_MAIN_WINDOW(const CHESS_SETTINGS_STORE& settings)
     set_up_speech();
     describe_controls();
     set_tab_order();
-    show_standard_notation(settings_.value(standard_notation_setting).value_or("") == "true");
+    show_standard_notation(settings_.flag(standard_notation_setting, false));
     for (QWidget* control : std::initializer_list<QWidget*>{
              upper_player_txt, lower_player_txt, upper_status_txt, lower_status_txt, chess_ctrl,
              move_box, move_box->reason_label(), hist_scroll, rotate_switch, upper_arrow,
@@ -362,13 +362,13 @@ void CHESS_MAIN_WINDOW::on_menu_command(int32_t id) {
     case CHESS_GUI_CHAT_MENU::standard_notation: {
         const bool on = chat_menu->command_action(id)->isChecked();
         show_standard_notation(on);
-        settings_.set_value(standard_notation_setting, on ? "true" : "false");
+        settings_.set_flag(standard_notation_setting, on);
         return;
     }
     case CHESS_GUI_CHAT_MENU::speak_moves: {
         const bool on = chat_menu->command_action(id)->isChecked();
         speak_moves(on);
-        settings_.set_value(speak_moves_setting, on ? "true" : "false");
+        settings_.set_flag(speak_moves_setting, on);
         return;
     }
     case CHESS_GUI_CHAT_MENU::flip_board:
@@ -406,7 +406,7 @@ void CHESS_MAIN_WINDOW::set_up_speech() {
         chat_menu->remove_command(CHESS_GUI_CHAT_MENU::speak_moves);
         return;
     }
-    speak_moves(settings_.value(speak_moves_setting).value_or("") == "true");
+    speak_moves(settings_.flag(speak_moves_setting, false));
 }
 
 void CHESS_MAIN_WINDOW::speak_moves(bool on) {
@@ -732,11 +732,10 @@ void CHESS_MAIN_WINDOW::centre_over_window(QWidget& box) const {
 std::optional<CHESS_GAME_OPTIONS>
 CHESS_MAIN_WINDOW::ask_new_game(const CHESS_GAME_OPTIONS& options) {
     const std::string key = CHESS_APPLICATION_MANAGER::go_easy_key;
-    new_game_dialog->go_easy_check->setChecked(settings_.value(key) ==
-                                               std::optional<std::string>("true"));
+    new_game_dialog->go_easy_check->setChecked(settings_.flag(key, false));
     std::optional<CHESS_GAME_OPTIONS> chosen = new_game_dialog->ask(options);
     if (chosen) {
-        settings_.set_value(key, new_game_dialog->go_easy_check->isChecked() ? "true" : "false");
+        settings_.set_flag(key, new_game_dialog->go_easy_check->isChecked());
     }
     return chosen;
 }
